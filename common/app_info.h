@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvo {
+
+// The main window's caption and the title of every message box that names no other.
+inline const QString kAppTitle = QStringLiteral("Tarvo Othello");
+
+// Maps the faces the windows are designed in to their free metric twins.
+void InstallFontSubstitutes();
+
+} // namespace tarvo

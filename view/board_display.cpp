@@ -1,0 +1,157 @@
+#include "view/board_display.h"
+
+#include <QPalette>
+#include <cmath>
+
+namespace tarvo {
+
+namespace {
+
+constexpr QPoint kPicturePlace{14, 48};
+constexpr QSize kPictureSize{290, 278};
+constexpr QRect kLabelPlace{3, 4, 25, 23};
+
+QFont BoardFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(24); // 18 points at 96 dots per inch
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QLabel* CreateGainLabel(PictureBox* picture) {
+    auto* label = new QLabel(picture);
+    label->setGeometry(kLabelPlace);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setBold(true);
+    font.setPixelSize(16); // 12 points
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+    label->setPalette(palette);
+    return label;
+}
+
+void SetLabelColours(QLabel& label, QColor back, QColor text) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::WindowText, text);
+    label.setPalette(palette);
+}
+
+} // namespace
+
+BoardPictures CreateBoardPictures(QWidget* parent) {
+    BoardPictures pictures{};
+    pictures.picB = new PictureBox(kPictureSize, colours::kWindow, parent);
+    pictures.picV = new PictureBox(kPictureSize, colours::kWindow, parent);
+    for (PictureBox* picture : {pictures.picB, pictures.picV}) {
+        picture->move(kPicturePlace);
+        picture->SetDrawFont(BoardFont());
+    }
+    pictures.picV->raise();
+    pictures.lblWinst[0] = CreateGainLabel(pictures.picV);
+    pictures.lblWinst[0]->setToolTip(QStringLiteral("Pieces gained in each turn"));
+    pictures.lblWinst[1] = CreateGainLabel(pictures.picB);
+    return pictures;
+}
+
+int16_t CellSizeFor(int pictureWidth) {
+    return static_cast<int16_t>(std::floor(pictureWidth / 9.5));
+}
+
+int16_t Nearest(double v) {
+    return CheckedInt16(static_cast<long long>(std::nearbyint(v)));
+}
+
+QPoint ColumnNumberAt(int s, int n, QSize extent) {
+    return {Nearest(s * n + s / 2.0 - extent.width() / 2.0), Nearest((s - extent.height()) / 2.0)};
+}
+
+QPoint RowNumberAt(int s, int n, QSize extent) {
+    return {Nearest((s - extent.width()) / 2.0), Nearest(s * n + s / 2.0 - extent.height() / 2.0)};
+}
+
+BoardDisplay::BoardDisplay(const BoardPictures& pictures, Pauser& pauser)
+    : pictures_(pictures), pauser_(pauser) {}
+
+void BoardDisplay::DrawLabel(PictureBox& pic, const QString& text, int x, int y, QColor colour) {
+    pic.Print(text, QPoint(x, y), colour);
+}
+
+void BoardDisplay::DrawNumbers(int s, int n, QPoint (*place)(int, int, QSize), QColor shadow,
+                               QColor colour) {
+    PictureBox& picV = *pictures_.picV;
+    const QString text = QString::number(n);
+    const QPoint at = place(s, n, picV.TextExtent(text));
+    DrawLabel(picV, text, at.x() + 1, at.y() + 1, shadow);
+    DrawLabel(picV, text, at.x(), at.y(), colour);
+}
+
+void BoardDisplay::DrawBoard(const GameState& state) {
+    PictureBox& picV = *pictures_.picV;
+    const int s = state.CellSize;
+    picV.Clear();
+    // The board seems to lie on the window: the picture shows the window's colour.
+    picV.Fill(colours::kWindow);
+    picV.SetDrawFont(BoardFont());
+    for (int n = 1; n <= 8; ++n) {
+        DrawNumbers(s, n, ColumnNumberAt, colours::kNumberShadow, colours::kNumber);
+    }
+    for (int n = 1; n <= 8; ++n) {
+        DrawNumbers(s, n, RowNumberAt, colours::kNumberShadow, colours::kNumber);
+    }
+    for (int i = 1; i <= 8; ++i) {
+        for (int j = 1; j <= 8; ++j) {
+            const int16_t code = state.Board(i, j);
+            const QColor fill = code == White   ? colours::kWhitePiece
+                                : code == Black ? colours::kBlackPiece
+                                                : colours::kEmptyCell;
+            const QPoint a(s * j, s * i);
+            const QPoint b(s * j + s, s * i + s);
+            picV.FilledSquare(a, b, fill);
+            picV.Outline(a, b, colours::kGrid);
+        }
+    }
+}
+
+void BoardDisplay::ShowTurnOwner(const GameState& state, const std::string& who) {
+    const bool compBlack = state.CompColor == Black;
+    const bool blackLabel = who == "comp" ? compBlack : !compBlack;
+    const QColor back = blackLabel ? colours::kBlackPiece : colours::kWhitePiece;
+    const QColor text = blackLabel ? colours::kWhitePiece : colours::kBlackPiece;
+    SetLabelColours(*pictures_.lblWinst[0], back, text);
+    pictures_.lblWinst[0]->setText(QString());
+}
+
+bool BoardDisplay::MarkMove(const GameState& state, int row, int col) {
+    PictureBox& picV = *pictures_.picV;
+    const int s = state.CellSize;
+    picV.Line(QPoint(s * col, s * row), QPoint(s * col + s, s * row + s), colours::kMark);
+    picV.Line(QPoint(s * col, s * row + s), QPoint(s * col + s, s * row), colours::kMark);
+    picV.SetDrawFont(BoardFont());
+    DrawNumbers(s, col, ColumnNumberAt, colours::kMarkShadow, colours::kMark);
+    DrawNumbers(s, row, RowNumberAt, colours::kMarkShadow, colours::kMark);
+    return pauser_.Pause(500);
+}
+
+bool BoardDisplay::ShowGained(int count) {
+    pictures_.lblWinst[0]->setText(QString::number(count));
+    return pauser_.Pause(1000);
+}
+
+void BoardDisplay::SnapshotBoard() {
+    pictures_.picV->CopyImageTo(*pictures_.picB);
+    QLabel& from = *pictures_.lblWinst[0];
+    QLabel& to = *pictures_.lblWinst[1];
+    to.setText(from.text());
+    SetLabelColours(to, from.palette().color(QPalette::Window),
+                    from.palette().color(QPalette::WindowText));
+}
+
+} // namespace tarvo

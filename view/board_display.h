@@ -1,0 +1,80 @@
+#pragma once
+
+#include "game/game_state.h"
+#include "view/picture_box.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+#include <string>
+
+namespace tarvo {
+
+namespace colours {
+inline const QColor kWindow{128, 128, 255};
+inline const QColor kWhitePiece{255, 255, 255};
+inline const QColor kBlackPiece{0, 0, 0};
+inline const QColor kEmptyCell{223, 223, 223};
+inline const QColor kGrid{192, 192, 192};
+inline const QColor kNumber{0, 255, 255};
+inline const QColor kNumberShadow{255, 255, 255};
+inline const QColor kMark{255, 0, 0};
+inline const QColor kMarkShadow{0, 0, 0};
+} // namespace colours
+
+// A wait that lets the window handle its events meanwhile.
+class Pauser {
+public:
+    virtual ~Pauser() = default;
+    // Returns false when the application is quitting, so that callers unwind.
+    virtual bool Pause(int ms) = 0;
+};
+
+// The board picture, the picture of the latest move beneath it, and the
+// turn and gain labels in their corners.
+struct BoardPictures {
+    PictureBox* picV;
+    PictureBox* picB;
+    QLabel* lblWinst[2];
+};
+
+// Builds the two pictures at their place in `parent`, picV on top.
+BoardPictures CreateBoardPictures(QWidget* parent);
+
+// The side of one board cell: the picture's width over 9.5, rounded down.
+int16_t CellSizeFor(int pictureWidth);
+
+// The integer nearest to v, halves to the even neighbour.
+int16_t Nearest(double v);
+
+// Top-left corners of the number of column or row n in the band, for a text
+// of w x h pixels and cell size s.
+QPoint ColumnNumberAt(int s, int n, QSize extent);
+QPoint RowNumberAt(int s, int n, QSize extent);
+
+class BoardDisplay {
+public:
+    BoardDisplay(const BoardPictures& pictures, Pauser& pauser);
+
+    // Repaints the whole board from the game state; any mark disappears.
+    void DrawBoard(const GameState& state);
+    static void DrawLabel(PictureBox& pic, const QString& text, int x, int y, QColor colour);
+
+    // The label shows the computer's colours for "comp", the human's otherwise.
+    void ShowTurnOwner(const GameState& state, const std::string& who);
+    // Crosses the cell in red and reddens its numbers, then pauses 500 ms.
+    // False when the pause was cut short by the application quitting.
+    bool MarkMove(const GameState& state, int row, int col);
+    // Shows the pieces gained in the label, then pauses 1000 ms.
+    bool ShowGained(int count);
+    // Keeps the marked old position and the label in picB.
+    void SnapshotBoard();
+
+private:
+    void DrawNumbers(int s, int n, QPoint (*place)(int, int, QSize), QColor shadow, QColor colour);
+
+    BoardPictures pictures_;
+    Pauser& pauser_;
+};
+
+} // namespace tarvo

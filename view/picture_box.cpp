@@ -1,0 +1,95 @@
+#include "view/picture_box.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace tarvo {
+
+namespace {
+
+constexpr int kPenWidth = 2;
+
+// Fills straight into the image's memory: a board is 128 rectangles, and a
+// painter for each would cost more than the filling itself.
+void FillRect(QImage& image, QRect area, QColor colour) {
+    area = area.intersected(image.rect());
+    const QRgb value = colour.rgb();
+    uchar* const bits = image.bits();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine());
+        std::fill(line + area.left(), line + area.right() + 1, value);
+    }
+}
+
+} // namespace
+
+PictureBox::PictureBox(QSize size, QColor backColour, QWidget* parent)
+    : QWidget(parent), image_(size, QImage::Format_RGB32), backColour_(backColour),
+      metrics_(font_) {
+    setFixedSize(size);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    Clear();
+}
+
+void PictureBox::Clear() {
+    Fill(backColour_);
+}
+
+void PictureBox::Fill(QColor colour) {
+    image_.fill(colour);
+    update();
+}
+
+void PictureBox::FilledSquare(QPoint a, QPoint b, QColor colour) {
+    FillRect(image_, QRect(a, b + QPoint(kPenWidth - 1, kPenWidth - 1)), colour);
+    update();
+}
+
+void PictureBox::Outline(QPoint a, QPoint b, QColor colour) {
+    const int right = b.x() + kPenWidth - 1;
+    const int bottom = b.y() + kPenWidth - 1;
+    FillRect(image_, QRect(QPoint(a.x(), a.y()), QPoint(right, a.y() + kPenWidth - 1)), colour);
+    FillRect(image_, QRect(QPoint(a.x(), b.y()), QPoint(right, bottom)), colour);
+    FillRect(image_, QRect(QPoint(a.x(), a.y()), QPoint(a.x() + kPenWidth - 1, bottom)), colour);
+    FillRect(image_, QRect(QPoint(b.x(), a.y()), QPoint(right, bottom)), colour);
+    update();
+}
+
+void PictureBox::Line(QPoint a, QPoint b, QColor colour) {
+    QPainter painter(&image_);
+    painter.setPen(QPen(colour, kPenWidth, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(a, b);
+    update();
+}
+
+void PictureBox::SetDrawFont(const QFont& font) {
+    if (font != font_) {
+        font_ = font;
+        metrics_ = QFontMetrics(font_);
+    }
+}
+
+QSize PictureBox::TextExtent(const QString& text) const {
+    return {metrics_.horizontalAdvance(text), metrics_.height()};
+}
+
+void PictureBox::Print(const QString& text, QPoint topLeft, QColor colour) {
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(colour);
+    painter.drawText(topLeft.x(), topLeft.y() + metrics_.ascent(), text);
+    update();
+}
+
+void PictureBox::CopyImageTo(PictureBox& other) const {
+    other.image_ = image_.copy();
+    other.update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+} // namespace tarvo
