@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 fonts-liberation2
 )
 
 missing=()

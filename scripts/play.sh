@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-echo "The game window is not built yet: only the game model and its tests exist so far." >&2
-echo "Run 'bash scripts/test.sh' to build and test them." >&2
-exit 1
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel "$(nproc)" --target tarvo-othello
+exec build/app/tarvo-othello "$@"
