@@ -1,0 +1,40 @@
+#pragma once
+
+#include "game/checked_array.h"
+#include "scores/settings_store.h"
+
+#include <QString>
+
+namespace tarvo {
+
+inline const QString kScoreApp = QStringLiteral("Tarvo Othello");
+inline const QString kScoreSection = QStringLiteral("Game scores");
+
+// The number a text begins with, as the score store reads its values:
+// blanks skipped, an optional sign, digits with an optional fraction and
+// exponent; 0 when there is none. Rounded half to even; error 6 when it
+// does not fit 16 bits.
+int16_t NumericValue(const QString& text);
+
+// The table of the ten best results, best first, and its three operations.
+// Slot 0 is never used; 0 marks an empty slot.
+class ScoreRecords {
+public:
+    explicit ScoreRecords(SettingsStore& store) : store_(store) {}
+
+    CheckedArray<11> ScoreTable;
+
+    // Copies the stored results into the table by their position in the
+    // store, not by key name. Nothing changes when "Score1" is empty.
+    void LoadScores();
+    // Enters the score where it belongs, unless it is already there, then
+    // saves all ten slots.
+    void AddScore(int16_t score);
+    // Deletes the stored section, then empties the table.
+    void ClearScores();
+
+private:
+    SettingsStore& store_;
+};
+
+} // namespace tarvo

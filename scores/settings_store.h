@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace tarvo {
+
+using KeyValues = std::vector<std::pair<QString, QString>>;
+
+// The per-user settings store: values addressed by application, section and
+// key, kept in one human-readable file. Keys are listed in the order of their
+// first creation. Every change reads, changes and replaces the whole file
+// under a lock, so two running games never lose each other's writes, and an
+// interrupted write leaves the old file. A damaged file raises an error and
+// is left as it is.
+class SettingsStore {
+public:
+    explicit SettingsStore(QString filePath);
+
+    // The file under the user's configuration folder (XDG_CONFIG_HOME).
+    static QString DefaultPath();
+    const QString& filePath() const { return path_; }
+
+    // The key's value, or "" when the key or section does not exist.
+    QString Get(const QString& app, const QString& section, const QString& key) const;
+    // The section's pairs in creation order; none when it does not exist.
+    KeyValues GetAll(const QString& app, const QString& section) const;
+    // Creates each key at the section's end, or replaces its value, in the
+    // order given and in one write: either all are saved or none.
+    void Save(const QString& app, const QString& section, const KeyValues& keys);
+    // Removes the section; raises error 5 when there is none.
+    void DeleteSection(const QString& app, const QString& section);
+
+    // Files larger than this are taken as damaged, not read.
+    static constexpr qint64 kMaxFileSize = 1 << 20;
+
+private:
+    QString path_;
+};
+
+} // namespace tarvo
