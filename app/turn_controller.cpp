@@ -1,0 +1,296 @@
+#include "app/turn_controller.h"
+
+#include "game/computer_player.h"
+#include "game/rules.h"
+
+#include <cmath>
+
+namespace tarvo {
+
+namespace {
+
+constexpr int16_t kKeyV = 86;
+
+} // namespace
+
+template <typename Body> void TurnController::Trap(Body&& body) {
+    try {
+        body();
+    } catch (const RuntimeError& error) {
+        window_.ShowError(error);
+    }
+}
+
+bool TurnController::MustReturn(bool waitCompleted) {
+    if (!waitCompleted) {
+        quitting_ = true;
+    }
+    return quitting_ || s_.StopFlag;
+}
+
+void TurnController::ShowStatus(const std::string& text) {
+    Trap([&] { window_.ShowStatus(text); });
+}
+
+void TurnController::mnuGameStatus_Click() {
+    Trap([&] {
+        if (quitting_) {
+            return;
+        }
+        if (running_) {
+            if (window_.ConfirmStop()) {
+                StopGame();
+            }
+            return;
+        }
+        const std::optional<int16_t> colour = window_.ChooseColour();
+        if (!colour) {
+            return;
+        }
+        s_.HumanColor = *colour == 1 ? White : Black;
+        s_.CompColor = OpponentOf(s_.HumanColor);
+        running_ = true;
+        window_.ShowRunning(true);
+        s_.StopFlag = false;
+        PlayGame();
+    });
+}
+
+void TurnController::StopGame() {
+    Trap([&] {
+        s_.StopFlag = true;
+        running_ = false;
+        window_.ShowRunning(false);
+        ShowStatus("Game stopped");
+    });
+}
+
+void TurnController::PlayGame() {
+    Trap([&] {
+        InitBoard(s_);
+        window_.DrawBoard();
+        bool humanWasClosedIn = false;
+        enum class Step { HumanTurn, HumanChoice, ComputerTurn };
+        Step step = s_.CompColor == Black ? Step::ComputerTurn : Step::HumanTurn;
+        for (;;) {
+            switch (step) {
+            case Step::HumanTurn:
+                ShowStatus("Your turn ...");
+                window_.ShowTurnOwner("you");
+                step = Step::HumanChoice;
+                break;
+
+            case Step::HumanChoice: {
+                WaitForClick();
+                if (MustReturn()) {
+                    return;
+                }
+                const int row = s_.HumanRow;
+                const int col = s_.HumanCol;
+                if (s_.Board(row, col) != Empty) {
+                    ShowStatus("Cell already taken !");
+                    window_.Beep();
+                    if (MustReturn(window_.Pause(1000))) {
+                        return;
+                    }
+                    ShowStatus("It's your turn !");
+                    break; // choose again, without "Your turn ..."
+                }
+                // The mark shows before the move's legality is known.
+                if (MustReturn(window_.MarkMove(row, col))) {
+                    return;
+                }
+                const int16_t gained = FlipPieces(s_, row, col, s_.HumanColor);
+                if (gained == 0) {
+                    ShowStatus("Illegal move !");
+                    if (MustReturn(window_.Pause(1000))) {
+                        return;
+                    }
+                    window_.DrawBoard();
+                    step = Step::HumanTurn;
+                    break;
+                }
+                s_.Board(row, col) = s_.HumanColor;
+                if (MustReturn(window_.ShowGained(gained))) {
+                    return;
+                }
+                window_.SnapshotBoard();
+                window_.DrawBoard();
+                if (!CheckAllTurnsPlayed()) {
+                    return;
+                }
+                step = Step::ComputerTurn;
+                break;
+            }
+
+            case Step::ComputerTurn: {
+                ShowStatus("My turn now ...");
+                window_.ShowTurnOwner("comp");
+                AdjustWeights(s_);
+                bool yielded = true;
+                const BestMove best =
+                    SelectBestMoves(s_, [&] { yielded = yielded && window_.YieldToEvents(); });
+                if (MustReturn(yielded)) {
+                    return;
+                }
+                if (best.BestWeight < 1) {
+                    if (humanWasClosedIn) {
+                        ReportResult("I'm closed in - game is over !");
+                        StopGame();
+                        return;
+                    }
+                    ShowStatus("I Pass");
+                    if (MustReturn(window_.Pause(2000))) {
+                        return;
+                    }
+                    humanWasClosedIn = IsHumanClosedIn(s_);
+                    if (!humanWasClosedIn) {
+                        step = Step::HumanTurn;
+                        break;
+                    }
+                    ReportResult("You're closed in - game is over !");
+                    StopGame();
+                    return;
+                }
+                const int16_t i = ChooseCandidate(s_.BestCount, window_.Random());
+                s_.CompRow = s_.BestRow(i);
+                s_.CompCol = s_.BestCol(i);
+                if (MustReturn(window_.MarkMove(s_.CompRow, s_.CompCol))) {
+                    return;
+                }
+                // Every candidate turns at least one piece: no test needed.
+                const int16_t gained = FlipPieces(s_, s_.CompRow, s_.CompCol, s_.CompColor);
+                s_.Board(s_.CompRow, s_.CompCol) = s_.CompColor;
+                if (MustReturn(window_.ShowGained(gained))) {
+                    return;
+                }
+                window_.SnapshotBoard();
+                window_.DrawBoard();
+                if (!CheckAllTurnsPlayed()) {
+                    return;
+                }
+                humanWasClosedIn = IsHumanClosedIn(s_);
+                if (!humanWasClosedIn) {
+                    step = Step::HumanTurn;
+                    break;
+                }
+                ShowStatus("You have to pass ...");
+                if (MustReturn(window_.Pause(2000))) {
+                    return;
+                }
+                break; // the computer moves again
+            }
+            }
+        }
+    });
+}
+
+void TurnController::WaitForClick() {
+    Trap([&] {
+        for (;;) {
+            s_.HumanRow = 0;
+            s_.HumanCol = 0;
+            s_.AwaitingInput = true;
+            const bool completed = window_.WaitForInput();
+            if (MustReturn(completed)) {
+                s_.AwaitingInput = false;
+                return;
+            }
+            if (!IsOutside(s_.HumanRow, s_.HumanCol)) {
+                return;
+            }
+            window_.ShowOutsideBoard();
+        }
+    });
+}
+
+bool TurnController::CheckAllTurnsPlayed() {
+    bool goOn = false;
+    Trap([&] {
+        s_.MoveCount = CheckedInt16(s_.MoveCount + 1);
+        if (s_.MoveCount == 60) {
+            ReportResult("All turns played.");
+            StopGame();
+            return;
+        }
+        goOn = true;
+    });
+    return goOn;
+}
+
+void TurnController::ReportResult(const std::string& reason) {
+    Trap([&] {
+        s_.StopFlag = true;
+        int16_t comp = 0;
+        int16_t human = 0;
+        for (int r = 1; r <= 8; ++r) {
+            for (int c = 1; c <= 8; ++c) {
+                if (s_.Board(r, c) == s_.CompColor) {
+                    comp = CheckedInt16(comp + 1);
+                } else if (s_.Board(r, c) == s_.HumanColor) {
+                    human = CheckedInt16(human + 1);
+                }
+            }
+        }
+        window_.RecordScore(human);
+        std::string line;
+        std::string verdict;
+        if (human == comp) {
+            line = "We both has equal scores.";
+            verdict = "Draw";
+        } else {
+            line = "You gained " + std::to_string(human) + " pieces, I gained " +
+                   std::to_string(comp) + ".";
+            verdict = human > comp ? "Well done - you won !" : "You lost this game !";
+        }
+        window_.ShowResult(reason + "\r\n" + line + "\r\n" + verdict);
+    });
+}
+
+void TurnController::picV_MouseUp(float x, float y) {
+    Trap([&] {
+        if (!s_.AwaitingInput) {
+            return;
+        }
+        s_.HumanCol = CheckedInt16(static_cast<long long>(std::floor(x / s_.CellSize)));
+        s_.HumanRow = CheckedInt16(static_cast<long long>(std::floor(y / s_.CellSize)));
+        s_.AwaitingInput = false;
+    });
+}
+
+int16_t TurnController::Form_KeyPress(int16_t keyAscii) {
+    Trap([&] {
+        if (!s_.AwaitingInput || keyAscii <= '0' || keyAscii >= '9') {
+            return;
+        }
+        const int16_t digit = static_cast<int16_t>(keyAscii - '0');
+        if (s_.HumanRow == 0) {
+            s_.HumanRow = digit;
+        } else if (s_.HumanCol == 0) {
+            s_.HumanCol = digit;
+            s_.AwaitingInput = false;
+            keyAscii = 0;
+        } else {
+            keyAscii = 0;
+        }
+    });
+    return keyAscii;
+}
+
+void TurnController::Form_KeyDown(int keyCode) {
+    Trap([&] {
+        if (keyCode == kKeyV && s_.MoveCount > 1) {
+            window_.ShowBoardPicture(false);
+        }
+    });
+}
+
+void TurnController::Form_KeyUp(int keyCode) {
+    Trap([&] {
+        if (keyCode == kKeyV && s_.MoveCount > 1) {
+            window_.ShowBoardPicture(true);
+        }
+    });
+}
+
+} // namespace tarvo
