@@ -1,6 +1,6 @@
 // DrawBoard on the retained image, and the processor time that a real
 // 2-second pause takes while the window waits.
-#include "app/timed_pause.h"
+#include "app/event_waits.h"
 #include "common/app_info.h"
 #include "support/board_diagram.h"
 #include "view/board_display.h"
@@ -39,7 +39,7 @@ double ProcessSeconds() {
 // Reports the processor time of the pause as a share of one core.
 void BM_PauseCpuShare(benchmark::State& bench) {
     tarvo::SteadyClock clock;
-    tarvo::TimedPause pause(clock);
+    tarvo::EventWaits pause(clock);
     double cpu = 0;
     double wall = 0;
     for (auto _ : bench) {

@@ -1,4 +1,4 @@
-#include "app/timed_pause.h"
+#include "app/event_waits.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -13,9 +13,9 @@ public:
     qint64 now = 0;
 };
 
-TEST(TimedPause, ZeroOrLessReturnsWithoutHandlingEvents) {
+TEST(EventWaits, ZeroOrLessReturnsWithoutHandlingEvents) {
     FakeClock clock;
-    TimedPause pause(clock);
+    EventWaits pause(clock);
     bool handled = false;
     QTimer::singleShot(0, [&] { handled = true; });
     EXPECT_TRUE(pause.Pause(0));
@@ -25,17 +25,17 @@ TEST(TimedPause, ZeroOrLessReturnsWithoutHandlingEvents) {
     EXPECT_TRUE(handled);
 }
 
-TEST(TimedPause, HandlesEventsAndReturnsExactlyWhenTheTimeIsUp) {
+TEST(EventWaits, HandlesEventsAndReturnsExactlyWhenTheTimeIsUp) {
     FakeClock clock;
     clock.now = 86'399'500; // just before midnight on a clock that counts from it
-    TimedPause pause(clock);
+    EventWaits pause(clock);
     int ticks = 0;
     QTimer ticker;
     ticker.setInterval(0);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         ++ticks;
         clock.now += 100;
-        pause.Recheck();
+        pause.Wake();
     });
     ticker.start();
     EXPECT_TRUE(pause.Pause(1000));
@@ -43,18 +43,18 @@ TEST(TimedPause, HandlesEventsAndReturnsExactlyWhenTheTimeIsUp) {
     EXPECT_EQ(clock.now, 86'400'500);
 }
 
-TEST(TimedPause, ANestedPauseRunsInsideTheOuterOne) {
+TEST(EventWaits, ANestedPauseRunsInsideTheOuterOne) {
     FakeClock clock;
-    TimedPause pause(clock);
+    EventWaits pause(clock);
     bool innerDone = false;
     QTimer::singleShot(0, [&] {
         QTimer::singleShot(0, [&] {
             clock.now += 300;
-            pause.Recheck();
+            pause.Wake();
         });
         innerDone = pause.Pause(200);
         clock.now += 700;
-        pause.Recheck();
+        pause.Wake();
     });
     EXPECT_TRUE(pause.Pause(1000));
     EXPECT_TRUE(innerDone);
