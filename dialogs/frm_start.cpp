@@ -1,0 +1,89 @@
+#include "dialogs/frm_start.h"
+
+#include "common/app_info.h"
+
+#include <QKeyEvent>
+
+namespace tarvo {
+
+namespace {
+
+QFont DialogFont(bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11); // 8.25 points
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+frmStart::frmStart(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(kAppTitle);
+    setFont(DialogFont(false));
+    setFixedSize(207, 145);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    fmStartPrompt_ = new QGroupBox(QStringLiteral("Select your choice of playing colour"), this);
+    fmStartPrompt_->setGeometry(8, 8, 193, 97);
+    const char* captions[2] = {"&Black", "&White"};
+    const QColor colours[2] = {Qt::black, Qt::white};
+    const int lefts[2] = {16, 88};
+    for (int i = 0; i < 2; ++i) {
+        optColor[i] = new QRadioButton(QString::fromLatin1(captions[i]), fmStartPrompt_);
+        optColor[i]->setGeometry(lefts[i], 24, 63, 23);
+        optColor[i]->setFont(DialogFont(true));
+        SetTextColour(optColor[i], colours[i]);
+        connect(optColor[i], &QRadioButton::clicked, this,
+                [this, i] { optColor_Click(static_cast<int16_t>(i)); });
+    }
+    lblMsg_ = new QLabel(QStringLiteral("Black will be first to begin the game"), fmStartPrompt_);
+    lblMsg_->setGeometry(8, 64, 177, 15);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(8, 112, 80, 25);
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setGeometry(120, 112, 80, 25);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    setTabOrder(optColor[0], optColor[1]);
+    setTabOrder(optColor[1], cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+
+    // Form_Load: Black is selected, whatever the last game chose.
+    ChosenColor = 0;
+    optColor[0]->setChecked(true);
+    optColor[0]->setFocus();
+}
+
+void frmStart::keyPressEvent(QKeyEvent* event) {
+    // Esc is the Cancel button's key; a plain reject() would be the close box.
+    if (event->key() == Qt::Key_Escape) {
+        cmdCancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmStart::optColor_Click(int16_t index) {
+    ChosenColor = index;
+}
+
+void frmStart::cmdOK_Click() {
+    OK = true;
+    accept();
+}
+
+void frmStart::cmdCancel_Click() {
+    OK = false;
+    reject();
+}
+
+} // namespace tarvo
