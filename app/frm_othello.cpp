@@ -2,8 +2,14 @@
 
 #include "common/app_info.h"
 #include "common/error_trap.h"
+#include "dialogs/frm_start.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -19,9 +25,9 @@ namespace tarvo {
 namespace {
 
 constexpr QRect kLogoPlace{304, 104, 300, 150};
+constexpr int kToolbarHeight = 44;
 
 QPixmap LogoPixmap() {
-    InitResources();
     QPixmap pixmap(kLogoPlace.size());
     pixmap.fill(colours::kWindow);
     QSvgRenderer renderer(QStringLiteral(":/logo.svg"));
@@ -30,16 +36,21 @@ QPixmap LogoPixmap() {
     return pixmap;
 }
 
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 } // namespace
 
 QString StatusDate(QDate date, const QLocale& locale) {
     return locale.toString(date, QStringLiteral("dd-MMM-yyyy"));
 }
 
-frmOthello::frmOthello(Clock& clock, QWidget* parent)
+frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     : QMainWindow(parent), client_(new QWidget(this)), pictures_(CreateBoardPictures(client_)),
-      ImgLogo_(new QLabel(client_)), StatusBar1_(new QStatusBar(client_)), statusPanels_{},
-      pause_(clock), display_(pictures_, pause_) {
+      ImgLogo_(new QLabel(client_)), waits_(clock), display_(pictures_, waits_), scores_(scores),
+      controller_(state_, *this) {
+    InitResources();
     setWindowTitle(kAppTitle);
     client_->setFixedSize(kClientSize);
     client_->setAutoFillBackground(true);
@@ -51,6 +62,48 @@ frmOthello::frmOthello(Clock& clock, QWidget* parent)
     ImgLogo_->setGeometry(kLogoPlace);
     ImgLogo_->setPixmap(LogoPixmap());
 
+    BuildMenu();
+    BuildToolbar();
+    BuildStatusBar();
+    pictures_.picV->installEventFilter(this);
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+frmOthello::~frmOthello() {
+    qApp->removeEventFilter(this);
+}
+
+void frmOthello::BuildMenu() {
+    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuGameStatus_ = mnuGame->addAction(QStringLiteral("&Start"));
+    mnuGameStatus_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(mnuGameStatus_, &QAction::triggered, this, [this] { mnuGameStatus_Click(); });
+}
+
+void frmOthello::BuildToolbar() {
+    Toolbar1_ = new QToolBar(client_);
+    Toolbar1_->setGeometry(0, 0, kClientSize.width(), kToolbarHeight);
+    Toolbar1_->setIconSize(QSize(32, 32));
+    Toolbar1_->setMovable(false);
+    Toolbar1_->setPalette(QApplication::palette());
+    Toolbar1_->setAutoFillBackground(true);
+    const struct {
+        const char* key;
+        const char* tooltip;
+    } buttons[] = {{"start", "Start new game"}, {"stop", "Stop current game"}};
+    for (const auto& b : buttons) {
+        const QString key = QString::fromLatin1(b.key);
+        QAction* action =
+            Toolbar1_->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(key)), QString());
+        action->setObjectName(key);
+        action->setToolTip(QString::fromLatin1(b.tooltip));
+        connect(action, &QAction::triggered, this, [this, key] { ButtonClick(key); });
+    }
+}
+
+void frmOthello::BuildStatusBar() {
+    StatusBar1_ = new QStatusBar(client_);
     StatusBar1_->setSizeGripEnabled(false);
     statusPanels_[0] = new QLabel(StatusBar1_);
     statusPanels_[1] = new QLabel(StatusBar1_);
@@ -60,25 +113,160 @@ frmOthello::frmOthello(Clock& clock, QWidget* parent)
     StatusBar1_->addPermanentWidget(statusPanels_[1]);
     StatusBar1_->setPalette(QApplication::palette());
     StatusBar1_->setAutoFillBackground(true);
-    const int statusHeight = StatusBar1_->sizeHint().height();
-    StatusBar1_->setGeometry(0, kClientSize.height() - statusHeight, kClientSize.width(),
-                             statusHeight);
-
-    Form_Load();
+    const int height = StatusBar1_->sizeHint().height();
+    StatusBar1_->setGeometry(0, kClientSize.height() - height, kClientSize.width(), height);
 }
 
-void frmOthello::ShowStatus(const QString& text) {
-    statusPanels_[0]->setText(text);
+void frmOthello::mnuGameStatus_Click() {
+    controller_.mnuGameStatus_Click();
+    // A stop sets StopFlag: the waiting loop must look at it now.
+    waits_.Wake();
+}
+
+QAction* frmOthello::button(const QString& key) const {
+    return Toolbar1_->findChild<QAction*>(key, Qt::FindDirectChildrenOnly);
+}
+
+void frmOthello::ButtonClick(const QString& key) {
+    Trapped(this, [&] {
+        if (key == QLatin1String("start") || key == QLatin1String("stop")) {
+            mnuGameStatus_Click();
+        }
+    });
 }
 
 void frmOthello::Form_Load() {
     Trapped(this, [this] {
         statusPanels_[1]->setText(StatusDate(QDate::currentDate(), QLocale::system()));
         state_.CellSize = CellSizeFor(pictures_.picV->width());
-        ShowStatus(QStringLiteral("Game stopped"));
+        controller_.StopGame();
         InitBoard(state_);
         display_.DrawBoard(state_);
     });
+}
+
+bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == pictures_.picV && type == QEvent::MouseButtonRelease) {
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        controller_.picV_MouseUp(static_cast<float>(at.x()), static_cast<float>(at.y()));
+        waits_.Wake();
+        return false;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
+        return false;
+    }
+    // The window sees every key before its controls do: take each key event
+    // at its first receiver, the focus widget or, without one, the window.
+    QWidget* first = QApplication::focusWidget();
+    if (watched != (first != nullptr ? static_cast<QObject*>(first) : this) ||
+        !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) {
+        return false;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    bool discard = false;
+    if (type == QEvent::KeyPress) {
+        controller_.Form_KeyDown(key->key());
+        const QString text = key->text();
+        if (text.size() == 1 && text[0].unicode() < 0x80) {
+            discard = controller_.Form_KeyPress(static_cast<int16_t>(text[0].unicode())) == 0;
+        }
+    } else if (!key->isAutoRepeat()) {
+        controller_.Form_KeyUp(key->key());
+    }
+    waits_.Wake();
+    return discard;
+}
+
+void frmOthello::closeEvent(QCloseEvent* event) {
+    // The program ends with its main window; a running game unwinds at its
+    // next wait, which reports the quit.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void frmOthello::ShowStatus(const std::string& text) {
+    statusPanels_[0]->setText(FromUtf8(text));
+}
+
+void frmOthello::DrawBoard() {
+    display_.DrawBoard(state_);
+}
+
+void frmOthello::ShowTurnOwner(const std::string& who) {
+    display_.ShowTurnOwner(state_, who);
+}
+
+bool frmOthello::MarkMove(int row, int col) {
+    return display_.MarkMove(state_, row, col);
+}
+
+bool frmOthello::ShowGained(int count) {
+    return display_.ShowGained(count);
+}
+
+void frmOthello::SnapshotBoard() {
+    display_.SnapshotBoard();
+}
+
+bool frmOthello::Pause(int ms) {
+    return waits_.Pause(ms);
+}
+
+bool frmOthello::WaitForInput() {
+    return waits_.WaitUntil([this] { return !state_.AwaitingInput || state_.StopFlag; });
+}
+
+bool frmOthello::YieldToEvents() {
+    return waits_.Yield();
+}
+
+void frmOthello::ShowBoardPicture(bool visible) {
+    pictures_.picV->setVisible(visible);
+}
+
+void frmOthello::Beep() {
+    QApplication::beep();
+}
+
+void frmOthello::ShowOutsideBoard() {
+    QMessageBox::warning(this, kAppTitle, QStringLiteral("Outside playing board area!"));
+}
+
+void frmOthello::ShowResult(const std::string& text) {
+    QMessageBox::information(this, kAppTitle, FromUtf8(text).replace(QLatin1String("\r\n"), "\n"));
+}
+
+bool frmOthello::ConfirmStop() {
+    return QMessageBox::question(this, QStringLiteral("Stop game"),
+                                 QStringLiteral("Are you sure you want to stop this game?"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<int16_t> frmOthello::ChooseColour() {
+    frmStart dialog(this);
+    const bool closedWithOk = dialog.exec() == QDialog::Accepted;
+    // The close box leaves OK as the last button press set it; a game starts
+    // only when OK was pressed in this opening.
+    if (!closedWithOk || !frmStart::OK) {
+        return std::nullopt;
+    }
+    return frmStart::ChosenColor;
+}
+
+void frmOthello::ShowRunning(bool running) {
+    mnuGameStatus_->setText(running ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
+    button(QStringLiteral("start"))->setVisible(!running);
+    button(QStringLiteral("stop"))->setVisible(running);
+}
+
+void frmOthello::ShowError(const RuntimeError& error) {
+    ShowErrorBox(this, error);
+}
+
+void frmOthello::RecordScore(int16_t humanCount) {
+    Trapped(this, [this] { scores_.LoadScores(); });
+    Trapped(this, [this, humanCount] { scores_.AddScore(humanCount); });
 }
 
 } // namespace tarvo

@@ -1,14 +1,20 @@
 #pragma once
 
-#include "app/timed_pause.h"
+#include "app/event_waits.h"
+#include "app/turn_controller.h"
 #include "game/game_state.h"
+#include "game/random_source.h"
+#include "scores/score_table.h"
 #include "view/board_display.h"
 
+#include <QAction>
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
+#include <QToolBar>
 
 namespace tarvo {
 
@@ -17,33 +23,76 @@ namespace tarvo {
 QString StatusDate(QDate date, const QLocale& locale);
 
 // The main window: a 620 x 356 client area below the menu bar, holding the
-// toolbar at its top, the board pictures, the logo and the status bar.
-class frmOthello : public QMainWindow {
+// toolbar at its top, the board pictures, the logo and the status bar. It
+// builds its widgets, forwards events to the turn controller and carries out
+// what the controller asks of its window.
+class frmOthello : public QMainWindow, public GameWindow {
 public:
     static constexpr QSize kClientSize{620, 356};
 
-    explicit frmOthello(Clock& clock, QWidget* parent = nullptr);
+    frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent = nullptr);
+    ~frmOthello() override;
 
-    void ShowStatus(const QString& text);
+    // The menu item, also reached by Ctrl+N and the toolbar's start and stop buttons.
+    void mnuGameStatus_Click();
+    // Runs the command of a toolbar button's key.
+    void ButtonClick(const QString& key);
 
     GameState& state() { return state_; }
-    BoardDisplay& display() { return display_; }
+    TurnController& controller() { return controller_; }
     const BoardPictures& pictures() const { return pictures_; }
     QWidget* clientArea() const { return client_; }
     QLabel* statusPanel(int index) const { return statusPanels_[index]; }
     QLabel* logo() const { return ImgLogo_; }
+    QAction* mnuGameStatus() const { return mnuGameStatus_; }
+    QToolBar* toolbar() const { return Toolbar1_; }
+    // The toolbar button of a key: "start", "stop".
+    QAction* button(const QString& key) const;
+
+    // GameWindow
+    void ShowStatus(const std::string& text) override;
+    void DrawBoard() override;
+    void ShowTurnOwner(const std::string& who) override;
+    bool MarkMove(int row, int col) override;
+    bool ShowGained(int count) override;
+    void SnapshotBoard() override;
+    bool Pause(int ms) override;
+    bool WaitForInput() override;
+    bool YieldToEvents() override;
+    void ShowBoardPicture(bool visible) override;
+    void Beep() override;
+    void ShowOutsideBoard() override;
+    void ShowResult(const std::string& text) override;
+    bool ConfirmStop() override;
+    std::optional<int16_t> ChooseColour() override;
+    void ShowRunning(bool running) override;
+    void ShowError(const RuntimeError& error) override;
+    void RecordScore(int16_t humanCount) override;
+    RandomSource& Random() override { return random_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildMenu();
+    void BuildToolbar();
+    void BuildStatusBar();
     void Form_Load();
 
     QWidget* client_;
     BoardPictures pictures_;
     QLabel* ImgLogo_;
-    QStatusBar* StatusBar1_;
-    QLabel* statusPanels_[2];
+    QToolBar* Toolbar1_ = nullptr;
+    QStatusBar* StatusBar1_ = nullptr;
+    QLabel* statusPanels_[2] = {};
+    QAction* mnuGameStatus_ = nullptr;
     GameState state_;
-    TimedPause pause_;
+    EventWaits waits_;
     BoardDisplay display_;
+    ScoreRecords& scores_;
+    DefaultRandomSource random_;
+    TurnController controller_;
 };
 
 } // namespace tarvo

@@ -41,7 +41,9 @@ int main(int argc, char* argv[]) {
     tarvo::InstallFontSubstitutes();
 
     tarvo::SteadyClock clock;
-    tarvo::frmOthello window(clock);
+    tarvo::SettingsStore store(tarvo::SettingsStore::DefaultPath());
+    tarvo::ScoreRecords scores(store);
+    tarvo::frmOthello window(clock, scores);
     window.adjustSize();
     window.setFixedSize(window.size());
     window.move(window.screen()->availableGeometry().center() - window.rect().center());

@@ -1,8 +1,14 @@
 // Quitting cannot be undone within a process, so these tests have a binary
 // of their own, and ctest runs each test in a process of its own.
-#include "app/timed_pause.h"
+#include "app/event_waits.h"
+#include "app/frm_othello.h"
+#include "dialogs/frm_start.h"
+#include "support/modal.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -16,11 +22,38 @@ public:
 
 TEST(Quitting, APauseReportsThatTheApplicationQuits) {
     FakeClock clock;
-    TimedPause pause(clock);
+    EventWaits pause(clock);
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     EXPECT_FALSE(pause.Pause(60'000));
     // Every later pause returns at once, reporting the quit again.
     EXPECT_FALSE(pause.Pause(60'000));
+}
+
+TEST(Quitting, ClosingTheMainWindowDuringAGameEndsItPromptly) {
+    FakeClock clock; // never advances: the move's pause lasts until the close
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath("settings.ini"));
+    ScoreRecords scores(store);
+    frmOthello window(clock, scores);
+    window.show();
+    bool returned = false;
+    QTimer::singleShot(0, [&] {
+        test::AnswerModal<frmStart>([](frmStart* d) { d->cmdOK->click(); });
+        test::When([&] { return window.statusPanel(0)->text() == "Your turn ..."; },
+                   [&] {
+                       QTest::mouseClick(window.pictures().picV, Qt::LeftButton, {}, {165, 105});
+                       test::When([&] { return !window.state().AwaitingInput; },
+                                  [&] { window.close(); });
+                   });
+        window.mnuGameStatus()->trigger();
+        returned = true;
+    });
+    QApplication::exec();
+    EXPECT_TRUE(returned) << "the game's loop unwound";
+    EXPECT_TRUE(window.controller().quitting());
+    EXPECT_EQ(window.state().MoveCount, 0) << "the move in its pause was not completed";
+    EXPECT_EQ(window.statusPanel(0)->text(), "Your turn ...") << "no further message";
+    EXPECT_FALSE(QFile::exists(store.filePath())) << "no score";
 }
 
 } // namespace
