@@ -1,0 +1,278 @@
+#include "dialogs/web_launch.h"
+
+#include "common/app_info.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextStream>
+
+namespace tarvo {
+
+namespace {
+
+constexpr int kQueryTimeoutMs = 5000;
+
+// The string escapes of a desktop entry value: \s \n \t \r \\.
+QString UnescapeValue(const QString& value) {
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        const qsizetype escape = QStringView(u"sntr\\").indexOf(next);
+        if (escape >= 0) {
+            out += QStringView(u" \n\t\r\\")[escape];
+        } else {
+            // Not a string escape: left for the Exec quoting rules.
+            out += QLatin1Char('\\');
+            out += next;
+        }
+    }
+    return out;
+}
+
+// Words of an Exec line: blanks separate them, double quotes group them, and
+// inside quotes a backslash escapes " ` $ and itself.
+std::optional<QStringList> SplitExec(const QString& exec) {
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else if (c == QLatin1Char('\\') && i + 1 < exec.size() &&
+                       QStringLiteral("\"`$\\").contains(exec[i + 1])) {
+                word += exec[++i];
+            } else {
+                word += c;
+            }
+        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) {
+            if (inWord) {
+                words.append(word);
+                word.clear();
+                inWord = false;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+            inWord = true;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (quoted) {
+        return std::nullopt;
+    }
+    if (inWord) {
+        words.append(word);
+    }
+    return words;
+}
+
+} // namespace
+
+std::optional<QString> DefaultBrowserEntry() {
+    for (const char* type : {"x-scheme-handler/https", "text/html"}) {
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"), QLatin1String(type)});
+        if (!query.waitForStarted(kQueryTimeoutMs)) {
+            return std::nullopt;
+        }
+        if (!query.waitForFinished(kQueryTimeoutMs)) {
+            query.kill();
+            query.waitForFinished(kQueryTimeoutMs);
+            continue;
+        }
+        const QString id = QString::fromLocal8Bit(query.readAllStandardOutput())
+                               .section(QLatin1Char('\n'), 0, 0)
+                               .trimmed();
+        if (id.endsWith(QLatin1String(".desktop"))) {
+            return id;
+        }
+    }
+    return std::nullopt;
+}
+
+QString FindDesktopEntry(const QString& id) {
+    if (id.isEmpty() || id.contains(QLatin1Char('/'))) {
+        return {};
+    }
+    const QStringList roots =
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString& root : roots) {
+        const QString folder = root + QStringLiteral("/applications");
+        const QString direct = folder + QLatin1Char('/') + id;
+        if (QFileInfo(direct).isFile()) {
+            return direct;
+        }
+        // An entry in a subfolder has the folder's name and a "-" before its own.
+        QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString relative = QDir(folder).relativeFilePath(file);
+            if (QString(relative).replace(QLatin1Char('/'), QLatin1Char('-')) == id) {
+                return file;
+            }
+        }
+    }
+    return {};
+}
+
+std::optional<DesktopEntry> ReadDesktopEntry(const QString& file) {
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return std::nullopt;
+    }
+    QTextStream stream(&input);
+    DesktopEntry entry;
+    bool inMainGroup = false;
+    bool hasExec = false;
+    while (!stream.atEnd()) {
+        const QString line = stream.readLine().trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inMainGroup || line.startsWith(QLatin1Char('#')) || equals < 0) {
+            continue;
+        }
+        const QString key = line.left(equals).trimmed();
+        const QString value = UnescapeValue(line.mid(equals + 1).trimmed());
+        if (key == QLatin1String("Exec")) {
+            entry.exec = value;
+            hasExec = true;
+        } else if (key == QLatin1String("Name")) {
+            entry.name = value;
+        } else if (key == QLatin1String("Icon")) {
+            entry.icon = value;
+        }
+    }
+    if (!hasExec) {
+        return std::nullopt;
+    }
+    return entry;
+}
+
+std::optional<CommandLine> ExpandExec(const DesktopEntry& entry, const QString& entryFile,
+                                      const QString& url) {
+    const std::optional<QStringList> words = SplitExec(entry.exec);
+    if (!words || words->isEmpty()) {
+        return std::nullopt;
+    }
+    QStringList expanded;
+    bool urlPlaced = false;
+    for (const QString& word : *words) {
+        if (word == QLatin1String("%i")) {
+            if (!entry.icon.isEmpty()) {
+                expanded << QStringLiteral("--icon") << entry.icon;
+            }
+            continue;
+        }
+        QString out;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (word[i] != QLatin1Char('%')) {
+                out += word[i];
+                continue;
+            }
+            if (i + 1 == word.size()) {
+                return std::nullopt;
+            }
+            const char code = word[++i].toLatin1();
+            switch (code) {
+            case 'u':
+            case 'U':
+            case 'f':
+            case 'F':
+                out += url;
+                urlPlaced = true;
+                break;
+            case 'c':
+                out += entry.name;
+                break;
+            case 'k':
+                out += entryFile;
+                break;
+            case '%':
+                out += QLatin1Char('%');
+                break;
+            case 'd':
+            case 'D':
+            case 'n':
+            case 'N':
+            case 'v':
+            case 'm':
+                break; // deprecated codes expand to nothing
+            default:
+                return std::nullopt;
+            }
+        }
+        // A word made only of codes that expanded to nothing is dropped.
+        if (!out.isEmpty() || word.isEmpty()) {
+            expanded.append(out);
+        }
+    }
+    if (expanded.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!urlPlaced) {
+        expanded.append(url);
+    }
+    CommandLine command;
+    command.program = expanded.takeFirst();
+    command.arguments = expanded;
+    return command;
+}
+
+LaunchFailure LaunchBrowser(const QString& url) {
+    const std::optional<QString> id = DefaultBrowserEntry();
+    if (!id) {
+        return LaunchFailure::NoBrowser;
+    }
+    const QString file = FindDesktopEntry(*id);
+    const std::optional<DesktopEntry> entry =
+        file.isEmpty() ? std::nullopt : ReadDesktopEntry(file);
+    const std::optional<CommandLine> command = entry ? ExpandExec(*entry, file, url) : std::nullopt;
+    if (!command) {
+        return LaunchFailure::NoBrowser;
+    }
+    if (!QProcess::startDetached(command->program, command->arguments, QString())) {
+        return LaunchFailure::NotStarted;
+    }
+    return LaunchFailure::None;
+}
+
+QString LaunchFailureMessage(LaunchFailure failure) {
+    // The second line is the number and description of a pending run-time
+    // error, and none is pending on these paths.
+    switch (failure) {
+    case LaunchFailure::NoBrowser:
+        return QStringLiteral("Could not find associated Browser\n0: ");
+    case LaunchFailure::NotStarted:
+        return QStringLiteral("Web site not located\n0: ");
+    case LaunchFailure::None:
+        break;
+    }
+    return {};
+}
+
+void WebLaunch(QWidget* window, const QString& sURL) {
+    const LaunchFailure failure = LaunchBrowser(sURL);
+    if (failure != LaunchFailure::None) {
+        QMessageBox::critical(window, kAppTitle, LaunchFailureMessage(failure));
+    }
+}
+
+} // namespace tarvo

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <optional>
+
+namespace tarvo {
+
+// A program and its arguments, as a desktop entry's Exec line gives them.
+struct CommandLine {
+    QString program;
+    QStringList arguments;
+};
+
+// What a desktop entry says about how to start its program.
+struct DesktopEntry {
+    QString exec;
+    QString name;
+    QString icon;
+};
+
+// The id of the desktop entry that opens web pages: the default handler of
+// https addresses, else of HTML files, as xdg-mime reports them.
+std::optional<QString> DefaultBrowserEntry();
+
+// The file of a desktop entry id in the XDG data folders, the user's first;
+// a "-" in the id may stand for a subfolder. Empty when there is none.
+QString FindDesktopEntry(const QString& id);
+
+// The [Desktop Entry] group's Exec, Name and Icon of an entry file.
+std::optional<DesktopEntry> ReadDesktopEntry(const QString& file);
+
+// The Exec line split into words and its field codes expanded, with `url`
+// as the file or address; `url` is appended when no field code takes it.
+// Nothing when the line is empty or badly quoted.
+std::optional<CommandLine> ExpandExec(const DesktopEntry& entry, const QString& entryFile,
+                                      const QString& url);
+
+enum class LaunchFailure { None, NoBrowser, NotStarted };
+
+// Starts the desktop's web browser with `url` as its argument, not waiting for it.
+LaunchFailure LaunchBrowser(const QString& url);
+
+// The message box text of a failed launch.
+QString LaunchFailureMessage(LaunchFailure failure);
+
+// Opens `sURL` in the browser; a failure is explained in a critical box.
+void WebLaunch(QWidget* window, const QString& sURL);
+
+} // namespace tarvo

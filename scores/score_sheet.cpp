@@ -1,0 +1,97 @@
+#include "scores/score_sheet.h"
+
+#include "common/error_trap.h"
+
+#include <QMessageBox>
+#include <QPainter>
+#include <QShowEvent>
+#include <cstdlib>
+
+namespace tarvo {
+
+namespace {
+
+QFont ListFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(9);
+    return font;
+}
+
+} // namespace
+
+QString PrintedScore(int16_t score) {
+    return (score < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
+           QString::number(std::abs(static_cast<int>(score))) + QLatin1Char(' ');
+}
+
+scoresheet::scoresheet(ScoreRecords& scores, QWidget* parent) : QDialog(parent), scores_(scores) {
+    setWindowTitle(QStringLiteral("Othello game score sheet"));
+    setFixedSize(295, 175);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setGeometry(24, 144, 80, 25);
+    OKButton->setToolTip(QStringLiteral("Close scoresheet"));
+    OKButton->setDefault(true);
+    cmdReset = new QPushButton(QStringLiteral("Reset"), this);
+    cmdReset->setGeometry(184, 144, 80, 25);
+    cmdReset->setToolTip(QStringLiteral("Clear game score sheet"));
+    setTabOrder(OKButton, cmdReset);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+}
+
+QPoint scoresheet::LinePosition(int index) const {
+    return kFirstLine + QPoint(0, index * QFontMetrics(ListFont()).height());
+}
+
+void scoresheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        Form_Activate();
+    }
+}
+
+void scoresheet::Form_Activate() {
+    lines_.clear();
+    Trapped(this, [this] {
+        scores_.LoadScores();
+        for (int slot = 1; slot <= 10; ++slot) {
+            if (scores_.ScoreTable(slot) != 0) {
+                lines_.append(PrintedScore(scores_.ScoreTable(slot)));
+            }
+        }
+    });
+    cmdReset->setEnabled(!lines_.isEmpty());
+    update();
+}
+
+void scoresheet::cmdReset_Click() {
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Clear all game sheet scores"),
+        QStringLiteral("Are you sure you want to clear all these game sheet's scores?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        return;
+    }
+    // A failing clear reports itself; the sheet is cleared all the same.
+    Trapped(this, [this] { scores_.ClearScores(); });
+    lines_.clear();
+    cmdReset->setEnabled(false);
+    update();
+}
+
+void scoresheet::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The list is kept and drawn on every paint, so a box that covered it
+    // leaves it whole.
+    QPainter painter(this);
+    painter.setFont(ListFont());
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(ListFont());
+    for (int i = 0; i < lines_.size(); ++i) {
+        painter.drawText(LinePosition(i) + QPoint(0, metrics.ascent()), lines_[i]);
+    }
+}
+
+} // namespace tarvo
