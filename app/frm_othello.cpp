@@ -2,7 +2,10 @@
 
 #include "common/app_info.h"
 #include "common/error_trap.h"
+#include "dialogs/frm_about.h"
 #include "dialogs/frm_start.h"
+#include "dialogs/web_launch.h"
+#include "scores/score_sheet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,10 +51,11 @@ QString StatusDate(QDate date, const QLocale& locale) {
 
 frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     : QMainWindow(parent), client_(new QWidget(this)), pictures_(CreateBoardPictures(client_)),
-      ImgLogo_(new QLabel(client_)), waits_(clock), display_(pictures_, waits_), scores_(scores),
-      controller_(state_, *this) {
+      ImgLogo_(new QLabel(client_)), help_(new HelpViewer(HelpFileCandidates(), this)),
+      waits_(clock), display_(pictures_, waits_), scores_(scores), controller_(state_, *this) {
     InitResources();
     setWindowTitle(kAppTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     client_->setFixedSize(kClientSize);
     client_->setAutoFillBackground(true);
     QPalette palette = client_->palette();
@@ -75,10 +79,64 @@ frmOthello::~frmOthello() {
 }
 
 void frmOthello::BuildMenu() {
-    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuGameStatus_ = mnuGame->addAction(QStringLiteral("&Start"));
-    mnuGameStatus_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(mnuGameStatus_, &QAction::triggered, this, [this] { mnuGameStatus_Click(); });
+    struct Item {
+        const char* name;
+        const char* caption; // nullptr for a separator
+        QKeyCombination shortcut;
+        int helpContext;
+        void (frmOthello::*command)();
+    };
+    const struct {
+        const char* caption;
+        std::vector<Item> items;
+    } menus[] = {
+        {"&Game",
+         {{"mnuGameStatus", "&Start", Qt::CTRL | Qt::Key_N, 11, &frmOthello::mnuGameStatus_Click},
+          {"mnuGameSep1", nullptr, {}, 0, nullptr},
+          {"mnuGameScore", "S&core sheet", Qt::CTRL | Qt::Key_G, 12,
+           &frmOthello::mnuGameScore_Click},
+          {"mnuGameSep2", nullptr, {}, 0, nullptr},
+          {"mnuGameExit", "E&xit", Qt::CTRL | Qt::Key_Q, 13, &frmOthello::mnuGameExit_Click}}},
+        {"&Help",
+         {{"mnuHelpTopics", "Help &topics", QKeyCombination(Qt::Key_F1), 1,
+           &frmOthello::mnuHelpTopics_Click},
+          {"mnuHelpWeb", "Tarvo on the &Web", Qt::CTRL | Qt::Key_W, 14,
+           &frmOthello::mnuHelpWeb_Click},
+          {"mnuHelpSep1", nullptr, {}, 0, nullptr},
+          {"mnuHelpAbout", "&About Tarvo Othello", QKeyCombination(Qt::Key_F2), 15,
+           &frmOthello::mnuHelpAbout_Click}}},
+    };
+    for (const auto& menu : menus) {
+        QMenu* qmenu = menuBar()->addMenu(QString::fromLatin1(menu.caption));
+        // F1 over a highlighted item opens its topic; shortcuts do not fire
+        // while a menu holds the keyboard, so the menu's keys are watched.
+        qmenu->installEventFilter(this);
+        for (const Item& item : menu.items) {
+            QAction* action = item.caption == nullptr
+                                  ? qmenu->addSeparator()
+                                  : qmenu->addAction(QString::fromLatin1(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            if (item.caption == nullptr) {
+                continue;
+            }
+            action->setShortcut(QKeySequence(item.shortcut));
+            action->setData(item.helpContext);
+            connect(action, &QAction::triggered, this,
+                    [this, command = item.command] { (this->*command)(); });
+        }
+    }
+    mnuGameStatus_ = menuItem(QStringLiteral("mnuGameStatus"));
+}
+
+QAction* frmOthello::menuItem(const QString& name) const {
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == name) {
+                return action;
+            }
+        }
+    }
+    return nullptr;
 }
 
 void frmOthello::BuildToolbar() {
@@ -91,7 +149,9 @@ void frmOthello::BuildToolbar() {
     const struct {
         const char* key;
         const char* tooltip;
-    } buttons[] = {{"start", "Start new game"}, {"stop", "Stop current game"}};
+    } buttons[] = {{"start", "Start new game"},      {"stop", "Stop current game"},
+                   {"score", "Game score sheet"},    {"help", "Help topics"},
+                   {"about", "About Tarvo Othello"}, {"web", "Tarvo web site"}};
     for (const auto& b : buttons) {
         const QString key = QString::fromLatin1(b.key);
         QAction* action =
@@ -129,10 +189,45 @@ QAction* frmOthello::button(const QString& key) const {
 
 void frmOthello::ButtonClick(const QString& key) {
     Trapped(this, [&] {
-        if (key == QLatin1String("start") || key == QLatin1String("stop")) {
-            mnuGameStatus_Click();
+        const std::pair<const char*, void (frmOthello::*)()> commands[] = {
+            {"start", &frmOthello::mnuGameStatus_Click}, {"stop", &frmOthello::mnuGameStatus_Click},
+            {"score", &frmOthello::mnuGameScore_Click},  {"help", &frmOthello::mnuHelpTopics_Click},
+            {"about", &frmOthello::mnuHelpAbout_Click},  {"web", &frmOthello::mnuHelpWeb_Click}};
+        for (const auto& [name, command] : commands) {
+            if (key == QLatin1String(name)) {
+                (this->*command)();
+                return;
+            }
         }
     });
+}
+
+void frmOthello::mnuGameScore_Click() {
+    scoresheet sheet(scores_, this);
+    sheet.exec();
+}
+
+void frmOthello::mnuGameExit_Click() {
+    // The waits see the quit and the running game unwinds without a result.
+    help_->close();
+    close();
+}
+
+void frmOthello::mnuHelpTopics_Click() {
+    help_->ShowTopic(1);
+}
+
+void frmOthello::mnuHelpWeb_Click() {
+    WebLaunch(HomeURL);
+}
+
+void frmOthello::mnuHelpAbout_Click() {
+    frmAbout about(this, [this](const QString& url) { WebLaunch(url); });
+    about.exec();
+}
+
+void frmOthello::WebLaunch(const QString& sURL) {
+    tarvo::WebLaunch(this, sURL);
 }
 
 void frmOthello::Form_Load() {
@@ -145,8 +240,24 @@ void frmOthello::Form_Load() {
     });
 }
 
+bool frmOthello::MenuKeyPress(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr || menu->parentWidget() != menuBar() ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) {
+        return false;
+    }
+    QAction* highlighted = menu->activeAction();
+    const int context = highlighted != nullptr ? highlighted->data().toInt() : 0;
+    menu->close();
+    help_->ShowTopic(context != 0 ? context : 1);
+    return true;
+}
+
 bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && MenuKeyPress(watched, event)) {
+        return true;
+    }
     if (watched == pictures_.picV && type == QEvent::MouseButtonRelease) {
         const QPointF at = static_cast<QMouseEvent*>(event)->position();
         controller_.picV_MouseUp(static_cast<float>(at.x()), static_cast<float>(at.y()));
@@ -181,6 +292,7 @@ bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
 void frmOthello::closeEvent(QCloseEvent* event) {
     // The program ends with its main window; a running game unwinds at its
     // next wait, which reports the quit.
+    help_->close();
     event->accept();
     QCoreApplication::quit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/event_waits.h"
+#include "app/help_viewer.h"
 #include "app/turn_controller.h"
 #include "game/game_state.h"
 #include "game/random_source.h"
@@ -33,10 +34,17 @@ public:
     frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent = nullptr);
     ~frmOthello() override;
 
-    // The menu item, also reached by Ctrl+N and the toolbar's start and stop buttons.
+    // The menu's commands; the toolbar's buttons reach them too.
     void mnuGameStatus_Click();
+    void mnuGameScore_Click();
+    void mnuGameExit_Click();
+    void mnuHelpTopics_Click();
+    void mnuHelpWeb_Click();
+    void mnuHelpAbout_Click();
     // Runs the command of a toolbar button's key.
     void ButtonClick(const QString& key);
+    // Opens `sURL` in the desktop's browser, or says why it cannot.
+    void WebLaunch(const QString& sURL);
 
     GameState& state() { return state_; }
     TurnController& controller() { return controller_; }
@@ -45,9 +53,12 @@ public:
     QLabel* statusPanel(int index) const { return statusPanels_[index]; }
     QLabel* logo() const { return ImgLogo_; }
     QAction* mnuGameStatus() const { return mnuGameStatus_; }
+    // The menu item of a name, such as "mnuGameScore".
+    QAction* menuItem(const QString& name) const;
     QToolBar* toolbar() const { return Toolbar1_; }
-    // The toolbar button of a key: "start", "stop".
+    // The toolbar button of a key: "start", "stop", "score", "help", "about", "web".
     QAction* button(const QString& key) const;
+    HelpViewer* helpViewer() const { return help_; }
 
     // GameWindow
     void ShowStatus(const std::string& text) override;
@@ -76,6 +87,7 @@ protected:
 
 private:
     void BuildMenu();
+    bool MenuKeyPress(QObject* watched, QEvent* event);
     void BuildToolbar();
     void BuildStatusBar();
     void Form_Load();
@@ -87,6 +99,7 @@ private:
     QStatusBar* StatusBar1_ = nullptr;
     QLabel* statusPanels_[2] = {};
     QAction* mnuGameStatus_ = nullptr;
+    HelpViewer* help_;
     GameState state_;
     EventWaits waits_;
     BoardDisplay display_;

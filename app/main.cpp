@@ -1,9 +1,8 @@
-#include "app/frm_othello.h"
+#include "app/startup.h"
 #include "common/app_info.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
@@ -43,10 +42,6 @@ int main(int argc, char* argv[]) {
     tarvo::SteadyClock clock;
     tarvo::SettingsStore store(tarvo::SettingsStore::DefaultPath());
     tarvo::ScoreRecords scores(store);
-    tarvo::frmOthello window(clock, scores);
-    window.adjustSize();
-    window.setFixedSize(window.size());
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
-    window.show();
+    const tarvo::Program program = tarvo::Main(clock, scores);
     return QApplication::exec();
 }

@@ -1,4 +1,5 @@
 #include "app/event_waits.h"
+#include "window_fixture.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -7,11 +8,7 @@
 namespace tarvo {
 namespace {
 
-class FakeClock : public Clock {
-public:
-    qint64 NowMs() override { return now; }
-    qint64 now = 0;
-};
+using test::FakeClock;
 
 TEST(EventWaits, ZeroOrLessReturnsWithoutHandlingEvents) {
     FakeClock clock;

@@ -1,6 +1,7 @@
 #include "app/frm_othello.h"
 #include "dialogs/frm_start.h"
 #include "support/modal.h"
+#include "window_fixture.h"
 
 #include <QFile>
 #include <QImage>
@@ -11,10 +12,7 @@
 namespace tarvo {
 namespace {
 
-class FakeClock : public Clock {
-public:
-    qint64 NowMs() override { return 0; }
-};
+using test::FakeClock;
 
 TEST(StatusDate, TwoDigitDayShortMonthFourDigitYear) {
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
@@ -23,14 +21,7 @@ TEST(StatusDate, TwoDigitDayShortMonthFourDigitYear) {
     EXPECT_EQ(StatusDate(QDate(1999, 1, 1), english), "01-Jan-1999");
 }
 
-class MainWindowTest : public testing::Test {
-protected:
-    FakeClock clock;
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath("settings.ini")};
-    ScoreRecords scores{store};
-    frmOthello window{clock, scores};
-};
+using MainWindowTest = test::WindowFixture;
 
 TEST_F(MainWindowTest, LoadsInTheStoppedStateWithTheOpeningBoard) {
     EXPECT_EQ(window.windowTitle(), "Tarvo Othello");

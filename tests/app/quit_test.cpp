@@ -4,6 +4,7 @@
 #include "app/frm_othello.h"
 #include "dialogs/frm_start.h"
 #include "support/modal.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,10 +16,9 @@
 namespace tarvo {
 namespace {
 
-class FakeClock : public Clock {
-public:
-    qint64 NowMs() override { return 0; }
-};
+using test::FakeClock;
+
+using QuittingWindow = test::WindowFixture;
 
 TEST(Quitting, APauseReportsThatTheApplicationQuits) {
     FakeClock clock;
@@ -29,12 +29,8 @@ TEST(Quitting, APauseReportsThatTheApplicationQuits) {
     EXPECT_FALSE(pause.Pause(60'000));
 }
 
-TEST(Quitting, ClosingTheMainWindowDuringAGameEndsItPromptly) {
-    FakeClock clock; // never advances: the move's pause lasts until the close
-    QTemporaryDir dir;
-    SettingsStore store(dir.filePath("settings.ini"));
-    ScoreRecords scores(store);
-    frmOthello window(clock, scores);
+TEST_F(QuittingWindow, ClosingTheMainWindowDuringAGameEndsItPromptly) {
+    // The clock never advances: the move's pause lasts until the close.
     window.show();
     bool returned = false;
     QTimer::singleShot(0, [&] {
@@ -53,6 +49,44 @@ TEST(Quitting, ClosingTheMainWindowDuringAGameEndsItPromptly) {
     EXPECT_TRUE(window.controller().quitting());
     EXPECT_EQ(window.state().MoveCount, 0) << "the move in its pause was not completed";
     EXPECT_EQ(window.statusPanel(0)->text(), "Your turn ...") << "no further message";
+    EXPECT_FALSE(QFile::exists(store.filePath())) << "no score";
+}
+
+TEST_F(QuittingWindow, CtrlQEndsTheProgram) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.helpViewer()->setCandidates({dir.filePath("missing.html")});
+    window.mnuHelpTopics_Click();
+    QTimer::singleShot(0, [&] { QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.helpViewer()->isVisible()) << "all windows close";
+}
+
+TEST_F(QuittingWindow, ExitDuringTheComputersTurnDropsTheGame) {
+    window.show();
+    bool returned = false;
+    QTimer::singleShot(0, [&] {
+        // White: the computer moves first, and its mark's pause never ends.
+        test::AnswerModal<frmStart>([](frmStart* d) {
+            d->optColor[1]->click();
+            d->cmdOK->click();
+        });
+        test::When(
+            [&] {
+                return window.state().MoveCount == 0 && window.controller().running() &&
+                       window.statusPanel(0)->text() == "My turn now ...";
+            },
+            [&] { window.menuItem("mnuGameExit")->trigger(); });
+        window.mnuGameStatus()->trigger();
+        returned = true;
+    });
+    QApplication::exec();
+    EXPECT_TRUE(returned) << "the game's loop unwound";
+    EXPECT_TRUE(window.controller().quitting());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.state().MoveCount, 0) << "no move was completed";
     EXPECT_FALSE(QFile::exists(store.filePath())) << "no score";
 }
 

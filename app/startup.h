@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/frm_othello.h"
+#include "app/frm_splash.h"
+
+#include <QPointer>
+#include <memory>
+
+namespace tarvo {
+
+// The program's windows at start-up: the splash on screen, the main window
+// loaded behind it.
+struct Program {
+    Program() = default;
+    Program(Program&&) = default;
+    // A splash whose timer has not fired yet goes with the program.
+    ~Program() { delete splash.data(); }
+
+    QPointer<frmSplash> splash;
+    std::unique_ptr<frmOthello> window;
+};
+
+// Shows the splash, loads the main window without showing it and arms the
+// splash's timer, which shows the main window.
+Program Main(Clock& clock, ScoreRecords& scores);
+
+} // namespace tarvo

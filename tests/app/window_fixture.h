@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/event_waits.h"
+#include "app/frm_othello.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvo::test {
+
+// A clock that stands still unless a test moves it.
+class FakeClock : public Clock {
+public:
+    qint64 NowMs() override { return now; }
+    qint64 now = 0;
+};
+
+// The main window over a score store in a folder of its own.
+class WindowFixture : public testing::Test {
+protected:
+    FakeClock clock;
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath("settings.ini")};
+    ScoreRecords scores{store};
+    frmOthello window{clock, scores};
+};
+
+} // namespace tarvo::test
