@@ -1,0 +1,17 @@
+# A Debian package of what `cmake --install` places.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarvo-othello)
+set(CPACK_PACKAGE_VENDOR Tarvo)
+set(CPACK_PACKAGE_CONTACT "Tarvo <games@tarvo.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Othello against the computer")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tarvo.example/)
+# The libraries come from dpkg-shlibdeps, and with libqt6svg6 the plugin
+# that draws the SVG icons. The window system plugins and the board's font
+# are loaded at run time and must be named.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# The web command asks xdg-mime for the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+include(CPack)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# `cmake --install` places the game, its help and its desktop files by the
+# GNU layout, where the program looks for its help.
+set -euo pipefail
+build=$1
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+expected=(
+    usr/bin/tarvo-othello
+    usr/share/tarvo-othello/tarvo-othello-help.html
+    usr/share/applications/example.tarvo.Othello.desktop
+    usr/share/icons/hicolor/scalable/apps/example.tarvo.Othello.svg
+    usr/share/metainfo/example.tarvo.Othello.metainfo.xml
+)
+for f in "${expected[@]}"; do
+    [ -f "$stage/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+[ -x "$stage/usr/bin/tarvo-othello" ] || { echo "the program is not executable"; exit 1; }
+# Nothing but these: no test or benchmark binaries.
+count=$(find "$stage" -type f | wc -l)
+[ "$count" -eq "${#expected[@]}" ] || { find "$stage" -type f; echo "unexpected files"; exit 1; }
+# The desktop entry starts the installed program and shows the installed icon.
+grep -qx 'Exec=tarvo-othello' "$stage/usr/share/applications/example.tarvo.Othello.desktop"
+grep -qx 'Icon=example.tarvo.Othello' "$stage/usr/share/applications/example.tarvo.Othello.desktop"
+echo "installed as expected"
