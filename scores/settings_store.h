@@ -1,12 +1,10 @@
 #pragma once
 
+#include "scores/settings_format.h"
+
 #include <QString>
-#include <utility>
-#include <vector>
 
 namespace tarvo {
-
-using KeyValues = std::vector<std::pair<QString, QString>>;
 
 // The per-user settings store: values addressed by application, section and
 // key, kept in one human-readable file. Keys are listed in the order of their

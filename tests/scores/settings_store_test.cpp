@@ -105,6 +105,9 @@ TEST_F(SettingsStoreTest, DamagedFilesRaiseAClearErrorAndAreNeverRewritten) {
         {"the same section twice", "[A/B]\n[A/B]\n", "damaged at line 2"},
         {"truncated in an escape", "[A/B]\nk=ab\\x", "damaged at line 2"},
         {"huge", QByteArray(SettingsStore::kMaxFileSize + 1, '#'), "too large"},
+        // Written back, its other characters would be lost.
+        {"not UTF-8", "[A/B]\nname=caf\xe9\n", "not UTF-8"},
+        {"a section's escaped slash twice", "[A/B\\x2fC]\n[A/B\\x2FC]\n", "damaged at line 2"},
     };
     for (const Row& row : rows) {
         WriteRaw(row.contents);
@@ -119,6 +122,31 @@ TEST_F(SettingsStoreTest, DamagedFilesRaiseAClearErrorAndAreNeverRewritten) {
             EXPECT_NE(message.find("left as it is"), std::string::npos) << row.name;
         }
     }
+}
+
+TEST_F(SettingsStoreTest, AFileNearTheSizeLimitIsReadWholeAndNeverGrowsPastIt) {
+    // Many keys in one file: a check for repeats that compared every pair
+    // would take minutes here.
+    QByteArray text = "[A/B]\n";
+    int keys = 0;
+    while (text.size() < SettingsStore::kMaxFileSize - 4096) {
+        text += "key" + QByteArray::number(keys) + "=" + QByteArray::number(keys % 97) + "\n";
+        ++keys;
+    }
+    WriteRaw(text);
+    const KeyValues all = store.GetAll("A", "B");
+    ASSERT_EQ(static_cast<int>(all.size()), keys);
+    EXPECT_GT(keys, 50'000);
+    EXPECT_EQ(all.back().first, "key" + QString::number(keys - 1));
+    store.Save("A", "B", {{"key0", "changed"}});
+    EXPECT_EQ(store.Get("A", "B", "key0"), "changed");
+    EXPECT_EQ(store.GetAll("A", "B").size(), all.size());
+    // A write that would pass the limit is refused, and the file stays readable.
+    const std::string message = ErrorLeavingTheFile([&] {
+        store.Save("A", "B", {{"big", QString(8192, QLatin1Char('x'))}});
+    });
+    EXPECT_NE(message.find("would grow too large"), std::string::npos) << message;
+    EXPECT_EQ(store.GetAll("A", "B").size(), all.size());
 }
 
 TEST_F(SettingsStoreTest, HandEditedFilesWithCommentsAndCarriageReturnsAreRead) {
