@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and playing need, when
 # any is missing: as root directly, otherwise through sudo, otherwise it prints
-# the apt-get line to run and fails.
+# the apt-get line to run and fails. Packages given as arguments are needed too.
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins fonts-liberation2
     desktop-file-utils appstream dpkg-dev file xdg-utils
+    "$@"
 )
 
 missing=()

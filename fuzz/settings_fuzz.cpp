@@ -1,0 +1,61 @@
+// Feeds arbitrary bytes to the settings store as its file. Whatever the file
+// holds, reading it must either refuse it with a reason or give sections that
+// are written back unchanged, and loading the scores from it must end in a
+// result or a numbered error, never a crash, a hang or unbounded memory.
+#include "game/runtime_error.h"
+#include "scores/score_table.h"
+#include "scores/settings_format.h"
+#include "scores/settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+const QString& FilePath() {
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    return path;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace tarvo;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+    QString problem;
+    const std::optional<Sections> sections = ParseSettings(bytes, problem);
+    if (sections) {
+        QString again;
+        const std::optional<Sections> reread = ParseSettings(FormatSettings(*sections), again);
+        Check(reread.has_value() && *reread == *sections);
+    } else {
+        Check(!problem.isEmpty());
+    }
+
+    QFile file(FilePath());
+    Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    Check(file.write(bytes) == bytes.size());
+    file.close();
+    SettingsStore store(FilePath());
+    ScoreRecords scores(store);
+    try {
+        scores.LoadScores();
+        Check(sections.has_value());
+    } catch (const RuntimeError& error) {
+        // A damaged file (75), a value over 16 bits (6) or an eleventh key (9).
+        Check(error.number() == 75 || error.number() == 6 || error.number() == 9);
+        Check(error.number() != 75 || !sections.has_value());
+    }
+    return 0;
+}
