@@ -64,8 +64,12 @@ template <typename Change> void Modify(const QString& path, Change&& change) {
         Fail(path, QStringLiteral("the folder cannot be created"));
     }
     QLockFile lock(path + QStringLiteral(".lock"));
-    // A lock left by a game that was killed is taken over once its process is gone.
-    lock.setStaleLockTime(30'000);
+    // A lock left by a game that was killed is taken over once its process
+    // is gone. A game killed between creating the lock and writing its
+    // process id into it leaves a lock that names nobody: it is taken over
+    // by its age, which is kept well below the wait, since a lock is held
+    // only for one read and write of a small file.
+    lock.setStaleLockTime(2'000);
     if (!lock.tryLock(10'000)) {
         Fail(path, lock.error() == QLockFile::PermissionError
                        ? QStringLiteral("the folder cannot be written")

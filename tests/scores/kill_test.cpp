@@ -1,0 +1,69 @@
+// A game killed while it writes its scores leaves the old table or the new
+// one, and no lock that blocks the next game.
+#include "scores/score_table.h"
+#include "scores/settings_store.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tarvo {
+namespace {
+
+// The table's one value when all ten slots hold the same, else -1.
+long UniformValue(const KeyValues& table) {
+    if (table.size() != 10) {
+        return -1;
+    }
+    for (const auto& [key, value] : table) {
+        if (value != table.front().second) {
+            return -1;
+        }
+    }
+    return table.front().second.toLong();
+}
+
+TEST(KilledWriter, TheFileHoldsTheOldOrTheNewTable) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config/settings.ini");
+    SettingsStore store(path);
+    std::mt19937 rng(20261207);
+    long saved = 0; // the table the file must hold at least
+    const int kills = 300;
+    for (int kill = 0; kill < kills; ++kill) {
+        QProcess writer;
+        writer.start(QStringLiteral(SCORE_WRITER), {path, QString::number(saved + 1)});
+        ASSERT_TRUE(writer.waitForStarted());
+        // Kill it after a random number of finished tables, somewhere in
+        // the next one; 0 may kill it before it has written anything.
+        const int tables = static_cast<int>(rng() % 4);
+        for (int seen = 0; seen < tables;) {
+            if (writer.canReadLine()) {
+                saved = writer.readLine().trimmed().toLong();
+                ++seen;
+            } else {
+                ASSERT_TRUE(writer.waitForReadyRead(30'000)) << "the writer stopped writing";
+            }
+        }
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(30'000));
+        while (writer.canReadLine()) {
+            saved = writer.readLine().trimmed().toLong();
+        }
+        const long found = UniformValue(store.GetAll(kScoreApp, kScoreSection));
+        ASSERT_TRUE(found == saved || found == saved + 1)
+            << "after kill " << kill << " the file holds " << found << ", saved " << saved;
+        saved = found;
+        // The next game takes over the dead one's lock at once.
+        store.Save("Tarvo Othello", "Check", {{"kill", QString::number(kill)}});
+    }
+    EXPECT_EQ(store.Get("Tarvo Othello", "Check", "kill"), QString::number(kills - 1));
+    EXPECT_EQ(QDir(dir.filePath("config")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"settings.ini"})
+        << "no half-written copies or locks are left behind";
+}
+
+} // namespace
+} // namespace tarvo
