@@ -377,8 +377,11 @@ void frmOthello::ShowError(const RuntimeError& error) {
 }
 
 void frmOthello::RecordScore(int16_t humanCount) {
-    Trapped(this, [this] { scores_.LoadScores(); });
-    Trapped(this, [this, humanCount] { scores_.AddScore(humanCount); });
+    // A table that could not be read in full is not written over: saving it
+    // would replace the stored results that were not read.
+    if (Trapped(this, [this] { scores_.LoadScores(); })) {
+        Trapped(this, [this, humanCount] { scores_.AddScore(humanCount); });
+    }
 }
 
 } // namespace tarvo

@@ -162,24 +162,6 @@ TEST_F(MainWindowTest, ClosingTheColourDialogStartsNoGameEvenAfterAnEarlierOk) {
     EXPECT_FALSE(window.controller().running());
 }
 
-TEST_F(MainWindowTest, AnUnwritableScoreFolderShowsTheErrorAndKeepsTheTable) {
-    QFile blocker(dir.filePath("blocker"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    SettingsStore unwritable(dir.filePath("blocker/settings.ini"));
-    ScoreRecords records(unwritable);
-    frmOthello other(clock, records);
-    QString text;
-    AnswerBox(QMessageBox::Ok, [&](QMessageBox* box) {
-        text = box->text();
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        EXPECT_EQ(box->windowTitle(), "Tarvo Othello");
-    });
-    other.RecordScore(37);
-    EXPECT_TRUE(text.startsWith("75: Path/File access error: ")) << text.toStdString();
-    EXPECT_EQ(records.ScoreTable(1), 37);
-}
-
 TEST_F(MainWindowTest, AFinishedGameRecordsTheScoreInTheStore) {
     window.RecordScore(41);
     window.RecordScore(12);
