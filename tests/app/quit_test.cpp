@@ -3,15 +3,18 @@
 #include "app/event_waits.h"
 #include "app/frm_othello.h"
 #include "dialogs/frm_start.h"
+#include "event_storm.h"
 #include "support/modal.h"
 #include "window_fixture.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace tarvo {
 namespace {
@@ -88,6 +91,56 @@ TEST_F(QuittingWindow, ExitDuringTheComputersTurnDropsTheGame) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.state().MoveCount, 0) << "no move was completed";
     EXPECT_FALSE(QFile::exists(store.filePath())) << "no score";
+}
+
+// One game under random input, ended by closing the window or by Exit at a
+// random moment chosen by the seed in TARVO_QUIT_SEED.
+TEST(QuittingAtARandomMoment, TheProgramEndsPromptlyAndCleanly) {
+    const unsigned seed = qEnvironmentVariableIntValue("TARVO_QUIT_SEED");
+    std::mt19937 rng(seed);
+    test::FastClock clock;
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath("settings.ini"));
+    ScoreRecords scores(store);
+    frmOthello window(clock, scores);
+    window.show();
+    test::EventStorm storm(window, seed, 1'000'000);
+    const int quitAt = 20 + static_cast<int>(rng() % 3000);
+    const bool viaExit = rng() % 2 == 0;
+    storm.endAt = [&](int tick) {
+        if (tick != quitAt) {
+            return false;
+        }
+        if (viaExit) {
+            window.menuItem("mnuGameExit")->trigger();
+        } else {
+            window.close();
+        }
+        return true;
+    };
+    storm.Start();
+    EXPECT_EQ(QApplication::exec(), 0);
+    storm.Stop();
+    EXPECT_EQ(storm.ticks, quitAt + 1) << "the storm reached its moment";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(storm.errors, QStringList{});
+}
+
+// Runs the test above in processes of their own, one seed each.
+TEST(QuittingAtRandomMoments, EveryRunEndsCleanly) {
+    for (int seed = 1; seed <= 20; ++seed) {
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TARVO_QUIT_SEED", QString::number(seed));
+        run.setProcessEnvironment(env);
+        run.start(QCoreApplication::applicationFilePath(),
+                  {"--gtest_filter=QuittingAtARandomMoment.*"});
+        ASSERT_TRUE(run.waitForFinished(60'000)) << "seed " << seed << " did not end";
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << "seed " << seed;
+        EXPECT_EQ(run.exitCode(), 0) << "seed " << seed << "\n"
+                                     << run.readAllStandardOutput().toStdString()
+                                     << run.readAllStandardError().toStdString();
+    }
 }
 
 } // namespace

@@ -1,0 +1,200 @@
+#pragma once
+
+#include "app/frm_othello.h"
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_start.h"
+#include "game/rules.h"
+#include "scores/score_sheet.h"
+#include "support/board_diagram.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <random>
+
+namespace tarvo::test {
+
+// Milliseconds that pass ten thousand times faster than real ones, so that the
+// game's pauses end at the first event after a ten-thousandth of their length.
+class FastClock : public Clock {
+public:
+    FastClock() { timer_.start(); }
+    qint64 NowMs() override { return timer_.elapsed() * 10000; }
+
+private:
+    QElapsedTimer timer_;
+};
+
+// The main window, checking at every drawing of the board that it is the
+// opening position, the last one drawn, or follows from it by one legal move, and
+// keeping every score it records in a table of its own.
+class CheckedWindow : public frmOthello {
+public:
+    CheckedWindow(Clock& clock, ScoreRecords& scores, ScoreRecords& expected)
+        : frmOthello(clock, scores), expected_(expected) {}
+
+    void DrawBoard() override {
+        GameState opening = state();
+        InitBoard(opening);
+        const GameState& now = state();
+        if (now.Board != opening.Board && now.Board != last_.Board && !FollowsByOneMove()) {
+            ++illegalBoards;
+        }
+        if (now.Board != last_.Board) {
+            ++moves;
+        }
+        last_ = now;
+        frmOthello::DrawBoard();
+    }
+    void RecordScore(int16_t humanCount) override {
+        ++recorded;
+        expected_.AddScore(humanCount);
+        frmOthello::RecordScore(humanCount);
+    }
+
+    int illegalBoards = 0;
+    int moves = 0;
+    int recorded = 0;
+
+private:
+    bool FollowsByOneMove() {
+        const GameState& now = state();
+        for (int row = 1; row <= 8; ++row) {
+            for (int col = 1; col <= 8; ++col) {
+                if (last_.Board(row, col) != Empty || now.Board(row, col) == Empty) {
+                    continue;
+                }
+                GameState played = last_;
+                const int16_t colour = now.Board(row, col);
+                if (FlipPieces(played, row, col, colour) == 0) {
+                    return false;
+                }
+                played.Board(row, col) = colour;
+                return played.Board == now.Board;
+            }
+        }
+        return false;
+    }
+
+    ScoreRecords& expected_;
+    GameState last_;
+};
+
+// Random input to the window from its event loop, at every turn of it: clicks
+// on and off the board, digits, V, Start and Stop, the score sheet and the
+// about box, and answers to whatever window is open.
+class EventStorm {
+public:
+    EventStorm(frmOthello& window, unsigned seed, int events)
+        : window_(window), rng_(seed), events_(events) {
+        // A timer does not fire again while its own handler runs, and an
+        // event can open a window or a game that runs for long: so the
+        // timer only posts each event, which then runs on its own.
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+            QMetaObject::invokeMethod(
+                &timer_, [this] { Tick(); }, Qt::QueuedConnection);
+        });
+    }
+
+    // Called with the tick's number before each event; return true to end the storm there.
+    std::function<bool(int)> endAt = [](int) { return false; };
+    // Runs after the last event, once every game has stopped.
+    std::function<void()> finished = [] {};
+
+    void Start() { timer_.start(0); }
+    void Stop() { timer_.stop(); }
+
+    QStringList errors;
+    int ticks = 0;
+
+private:
+    int Roll(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
+
+    void Tick() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            Answer(modal);
+            return;
+        }
+        if (ticks >= events_) {
+            // Wind down: stop the game that runs, then finish.
+            if (window_.controller().running()) {
+                window_.mnuGameStatus_Click();
+            } else {
+                timer_.stop();
+                finished();
+            }
+            return;
+        }
+        // The computer's turn yields to events after every cell it weighs:
+        // most of those turns pass without an event, or it would never move.
+        if (window_.controller().running() && !window_.state().AwaitingInput && Roll(20) != 0) {
+            return;
+        }
+        if (endAt(ticks++)) {
+            timer_.stop();
+            return;
+        }
+        Act();
+    }
+
+    void Answer(QWidget* modal) {
+        if (auto* start = dynamic_cast<frmStart*>(modal)) {
+            start->optColor[Roll(2)]->click();
+            (Roll(5) == 0 ? start->cmdCancel : start->cmdOK)->click();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (box->icon() == QMessageBox::Critical) {
+                errors << box->text();
+            }
+            if (box->button(QMessageBox::Yes) != nullptr) {
+                // Stop only now and then, so that games get to their end.
+                box->button(ticks >= events_ || Roll(3) == 0 ? QMessageBox::Yes : QMessageBox::No)
+                    ->click();
+            } else {
+                box->defaultButton() != nullptr ? box->defaultButton()->click() : box->reject();
+            }
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+    }
+
+    void Act() {
+        QWidget* picV = window_.pictures().picV;
+        const int roll = Roll(1000);
+        if (roll < 300) {
+            QTest::mouseClick(picV, Roll(8) == 0 ? Qt::RightButton : Qt::LeftButton, {},
+                              {Roll(320) - 15, Roll(310) - 15});
+        } else if (roll < 550) {
+            const auto moves = LegalMoves(window_.state(), window_.state().HumanColor);
+            if (!moves.empty()) {
+                const auto [row, col] = moves[Roll(static_cast<int>(moves.size()))];
+                QTest::mouseClick(picV, Qt::LeftButton, {}, {col * 30 + 15, row * 30 + 15});
+            }
+        } else if (roll < 800) {
+            QTest::keyClick(&window_, static_cast<Qt::Key>(Qt::Key_0 + Roll(10)));
+        } else if (roll < 840) {
+            if (Roll(2) == 0) {
+                QTest::keyPress(&window_, Qt::Key_V);
+            } else {
+                QTest::keyRelease(&window_, Qt::Key_V);
+            }
+        } else if (roll < 860) {
+            QTest::mouseClick(window_.logo(), Qt::LeftButton);
+        } else if (roll < 864) {
+            window_.button(Roll(2) == 0 ? "score" : "about")->trigger();
+        } else if (roll < 900) {
+            // Start when stopped; Stop rarely, so that games reach their end too.
+            if (!window_.controller().running() || Roll(40) == 0) {
+                window_.mnuGameStatus()->trigger();
+            }
+        }
+        // Otherwise nothing: the game's own pauses and waits run on.
+    }
+
+    frmOthello& window_;
+    std::mt19937 rng_;
+    int events_;
+    QTimer timer_;
+};
+
+} // namespace tarvo::test

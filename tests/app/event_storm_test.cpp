@@ -1,0 +1,37 @@
+#include "event_storm.h"
+
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+TEST(EventStorm, TheWindowKeepsToTheRulesAndRecordsEveryFinishedGame) {
+    test::FastClock clock;
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath("settings.ini"));
+    SettingsStore shadow(dir.filePath("expected.ini"));
+    ScoreRecords scores(store);
+    ScoreRecords expected(shadow);
+    test::CheckedWindow window(clock, scores, expected);
+    window.show();
+    test::EventStorm storm(window, 7, 60'000);
+    QEventLoop outer;
+    storm.finished = [&] { outer.quit(); };
+    storm.Start();
+    outer.exec();
+
+    EXPECT_EQ(storm.errors, QStringList{}) << "no error box";
+    EXPECT_EQ(window.illegalBoards, 0);
+    EXPECT_GT(window.recorded, 0) << "the storm let some games end";
+    EXPECT_FALSE(window.controller().running());
+    ScoreRecords stored(store);
+    stored.LoadScores();
+    EXPECT_EQ(stored.ScoreTable, expected.ScoreTable) << "every finished game's score is stored";
+    std::cout << storm.ticks << " events, " << window.recorded << " games finished " << window.moves
+              << " moves\n";
+}
+
+} // namespace
+} // namespace tarvo
