@@ -1,0 +1,132 @@
+// The running game as a user meets it: the time from starting the program
+// to its main window loaded (the splash's two seconds aside), its resident
+// memory once the window shows, and the processor time it takes while it
+// waits for the human's click. Start-up runs the program's start in child
+// processes of this binary ("--child"), so that loading the libraries counts.
+#include "app/startup.h"
+#include "common/app_info.h"
+#include "dialogs/frm_start.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double ProcessSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+long ResidentKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').front().toLong();
+        }
+    }
+    return 0;
+}
+
+// The program's start in this process: it prints "loaded" once the main
+// window is loaded, then shows it, lets it settle and prints its memory.
+int RunChild(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(tarvo::kAppTitle);
+    tarvo::InstallFontSubstitutes();
+    QTemporaryDir dir;
+    tarvo::SteadyClock clock;
+    tarvo::SettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
+    tarvo::ScoreRecords scores(store);
+    const tarvo::Program program = tarvo::Main(clock, scores);
+    std::printf("loaded\n");
+    std::fflush(stdout);
+    program.splash->Timer1_Timer();
+    QTimer::singleShot(500, &application, &QCoreApplication::quit);
+    QApplication::exec();
+    std::printf("rss_kb %ld\n", ResidentKb());
+    return 0;
+}
+
+void BM_StartToLoaded(benchmark::State& bench) {
+    long rssKb = 0;
+    for (auto _ : bench) {
+        QProcess child;
+        QElapsedTimer timer;
+        timer.start();
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child")});
+        while (!child.canReadLine() && child.waitForReadyRead(30'000)) {
+        }
+        bench.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
+        child.waitForFinished(30'000);
+        for (const QByteArray& line : child.readAll().split('\n')) {
+            if (line.startsWith("rss_kb ")) {
+                rssKb = std::max(rssKb, line.mid(7).toLong());
+            }
+        }
+    }
+    bench.counters["resident_MB"] = static_cast<double>(rssKb) / 1024.0;
+}
+BENCHMARK(BM_StartToLoaded)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A game waits for the human's click for two seconds; the share of one core it uses.
+void BM_WaitForClickCpuShare(benchmark::State& bench) {
+    QTemporaryDir dir;
+    tarvo::SteadyClock clock;
+    tarvo::SettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
+    tarvo::ScoreRecords scores(store);
+    tarvo::frmOthello window(clock, scores);
+    window.show();
+    double cpu = 0;
+    double wall = 0;
+    for (auto _ : bench) {
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* start = dynamic_cast<tarvo::frmStart*>(modal)) {
+                start->cmdOK->click();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                box->button(QMessageBox::Yes)->click();
+            } else if (window.state().AwaitingInput && answer.interval() != 2000) {
+                // The human's turn: measure two seconds of waiting, then stop.
+                answer.setInterval(2000);
+                cpu = -ProcessSeconds();
+                wall = -static_cast<double>(clock.NowMs()) / 1000.0;
+            } else if (answer.interval() == 2000) {
+                cpu += ProcessSeconds();
+                wall += static_cast<double>(clock.NowMs()) / 1000.0;
+                answer.setInterval(5);
+                window.mnuGameStatus_Click();
+            }
+        });
+        answer.start(5);
+        window.mnuGameStatus_Click();
+    }
+    bench.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
+}
+BENCHMARK(BM_WaitForClickCpuShare)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 2 && qstrcmp(argv[1], "--child") == 0) {
+        return RunChild(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    tarvo::InstallFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
