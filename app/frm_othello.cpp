@@ -208,8 +208,8 @@ void frmOthello::mnuGameScore_Click() {
 }
 
 void frmOthello::mnuGameExit_Click() {
-    // The waits see the quit and the running game unwinds without a result.
-    help_->close();
+    // Closing the window ends the program: the waits see the quit and the
+    // running game unwinds without a result.
     close();
 }
 

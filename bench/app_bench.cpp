@@ -4,6 +4,7 @@
 // waits for the human's click. Start-up runs the program's start in child
 // processes of this binary ("--child"), so that loading the libraries counts.
 #include "app/startup.h"
+#include "bench_support.h"
 #include "common/app_info.h"
 #include "dialogs/frm_start.h"
 
@@ -15,15 +16,8 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-double ProcessSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 long ResidentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -98,10 +92,10 @@ void BM_WaitForClickCpuShare(benchmark::State& bench) {
             } else if (window.state().AwaitingInput && answer.interval() != 2000) {
                 // The human's turn: measure two seconds of waiting, then stop.
                 answer.setInterval(2000);
-                cpu = -ProcessSeconds();
+                cpu = -tarvo::bench::ProcessSeconds();
                 wall = -static_cast<double>(clock.NowMs()) / 1000.0;
             } else if (answer.interval() == 2000) {
-                cpu += ProcessSeconds();
+                cpu += tarvo::bench::ProcessSeconds();
                 wall += static_cast<double>(clock.NowMs()) / 1000.0;
                 answer.setInterval(5);
                 window.mnuGameStatus_Click();
@@ -123,10 +117,5 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication application(argc, argv);
-    tarvo::InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tarvo::bench::RunWithApplication(argc, argv);
 }

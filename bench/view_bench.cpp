@@ -1,13 +1,13 @@
 // DrawBoard on the retained image, and the processor time that a real
 // 2-second pause takes while the window waits.
 #include "app/event_waits.h"
+#include "bench_support.h"
 #include "common/app_info.h"
 #include "support/board_diagram.h"
 #include "view/board_display.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <ctime>
 
 namespace {
 
@@ -30,12 +30,6 @@ void BM_DrawBoard(benchmark::State& bench) {
 }
 BENCHMARK(BM_DrawBoard)->Unit(benchmark::kMicrosecond);
 
-double ProcessSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // Reports the processor time of the pause as a share of one core.
 void BM_PauseCpuShare(benchmark::State& bench) {
     tarvo::SteadyClock clock;
@@ -43,10 +37,10 @@ void BM_PauseCpuShare(benchmark::State& bench) {
     double cpu = 0;
     double wall = 0;
     for (auto _ : bench) {
-        const double cpuStart = ProcessSeconds();
+        const double cpuStart = tarvo::bench::ProcessSeconds();
         const qint64 wallStart = clock.NowMs();
         pause.Pause(2000);
-        cpu += ProcessSeconds() - cpuStart;
+        cpu += tarvo::bench::ProcessSeconds() - cpuStart;
         wall += static_cast<double>(clock.NowMs() - wallStart) / 1000.0;
     }
     bench.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
@@ -59,10 +53,5 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication application(argc, argv);
-    tarvo::InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tarvo::bench::RunWithApplication(argc, argv);
 }
