@@ -1,10 +1,8 @@
 #pragma once
 
 #include "app/frm_othello.h"
-#include "dialogs/frm_about.h"
 #include "dialogs/frm_start.h"
 #include "game/rules.h"
-#include "scores/score_sheet.h"
 #include "support/board_diagram.h"
 
 #include <QApplication>
@@ -15,8 +13,8 @@
 
 namespace tarvo::test {
 
-// Milliseconds that pass ten thousand times faster than real ones, so that the
-// game's pauses end at the first event after a ten-thousandth of their length.
+// Milliseconds that pass ten thousand times faster than real ones, so that a
+// pause ends at the first event after a ten-thousandth of its length.
 class FastClock : public Clock {
 public:
     FastClock() { timer_.start(); }
@@ -26,9 +24,9 @@ private:
     QElapsedTimer timer_;
 };
 
-// The main window, checking at every drawing of the board that it is the
-// opening position, the last one drawn, or follows from it by one legal move, and
-// keeping every score it records in a table of its own.
+// The main window, counting every board it draws that is neither the opening,
+// nor the last one drawn, nor that one after a legal move, and keeping every
+// score it records in a table of its own too.
 class CheckedWindow : public frmOthello {
 public:
     CheckedWindow(Clock& clock, ScoreRecords& scores, ScoreRecords& expected)
@@ -37,14 +35,10 @@ public:
     void DrawBoard() override {
         GameState opening = state();
         InitBoard(opening);
-        const GameState& now = state();
-        if (now.Board != opening.Board && now.Board != last_.Board && !FollowsByOneMove()) {
+        if (state().Board != opening.Board && state().Board != last_.Board && !OneMoveOn()) {
             ++illegalBoards;
         }
-        if (now.Board != last_.Board) {
-            ++moves;
-        }
-        last_ = now;
+        last_ = state();
         frmOthello::DrawBoard();
     }
     void RecordScore(int16_t humanCount) override {
@@ -52,92 +46,70 @@ public:
         expected_.AddScore(humanCount);
         frmOthello::RecordScore(humanCount);
     }
-
     int illegalBoards = 0;
-    int moves = 0;
     int recorded = 0;
 
 private:
-    bool FollowsByOneMove() {
-        const GameState& now = state();
-        for (int row = 1; row <= 8; ++row) {
-            for (int col = 1; col <= 8; ++col) {
-                if (last_.Board(row, col) != Empty || now.Board(row, col) == Empty) {
-                    continue;
-                }
+    bool OneMoveOn() {
+        for (const int16_t colour : {Black, White}) {
+            for (const Cell& move : LegalMoves(last_, colour)) {
                 GameState played = last_;
-                const int16_t colour = now.Board(row, col);
-                if (FlipPieces(played, row, col, colour) == 0) {
-                    return false;
+                Play(played, move, colour);
+                if (played.Board == state().Board) {
+                    return true;
                 }
-                played.Board(row, col) = colour;
-                return played.Board == now.Board;
             }
         }
         return false;
     }
-
     ScoreRecords& expected_;
     GameState last_;
 };
 
-// Random input to the window from its event loop, at every turn of it: clicks
-// on and off the board, digits, V, Start and Stop, the score sheet and the
-// about box, and answers to whatever window is open.
+// Random input to the window from its event loop: clicks on and off the board,
+// digits, V, Start and Stop, the score sheet and the about box, and answers
+// to whatever window is open.
 class EventStorm {
 public:
     EventStorm(frmOthello& window, unsigned seed, int events)
         : window_(window), rng_(seed), events_(events) {
-        // A timer does not fire again while its own handler runs, and an
-        // event can open a window or a game that runs for long: so the
-        // timer only posts each event, which then runs on its own.
+        // A timer does not fire again while its handler runs, and an event can
+        // open a window or a game: so the timer only posts each event.
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
             QMetaObject::invokeMethod(
                 &timer_, [this] { Tick(); }, Qt::QueuedConnection);
         });
     }
-
-    // Called with the tick's number before each event; return true to end the storm there.
+    // Called with the tick's number before each event; true ends the storm there.
     std::function<bool(int)> endAt = [](int) { return false; };
     // Runs after the last event, once every game has stopped.
     std::function<void()> finished = [] {};
-
     void Start() { timer_.start(0); }
     void Stop() { timer_.stop(); }
-
     QStringList errors;
     int ticks = 0;
 
 private:
     int Roll(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
-
     void Tick() {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             Answer(modal);
-            return;
-        }
-        if (ticks >= events_) {
-            // Wind down: stop the game that runs, then finish.
+        } else if (ticks >= events_) {
             if (window_.controller().running()) {
                 window_.mnuGameStatus_Click();
             } else {
                 timer_.stop();
                 finished();
             }
-            return;
-        }
-        // The computer's turn yields to events after every cell it weighs:
-        // most of those turns pass without an event, or it would never move.
-        if (window_.controller().running() && !window_.state().AwaitingInput && Roll(20) != 0) {
-            return;
-        }
-        if (endAt(ticks++)) {
+        } else if (window_.controller().running() && !window_.state().AwaitingInput &&
+                   Roll(20) != 0) {
+            // Most of the computer's yields pass without an event, or it would never move.
+        } else if (endAt(ticks++)) {
             timer_.stop();
-            return;
+        } else {
+            Act();
         }
-        Act();
     }
-
     void Answer(QWidget* modal) {
         if (auto* start = dynamic_cast<frmStart*>(modal)) {
             start->optColor[Roll(2)]->click();
@@ -151,13 +123,12 @@ private:
                 box->button(ticks >= events_ || Roll(3) == 0 ? QMessageBox::Yes : QMessageBox::No)
                     ->click();
             } else {
-                box->defaultButton() != nullptr ? box->defaultButton()->click() : box->reject();
+                box->defaultButton()->click();
             }
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject();
+        } else {
+            static_cast<QDialog*>(modal)->reject();
         }
     }
-
     void Act() {
         QWidget* picV = window_.pictures().picV;
         const int roll = Roll(1000);
@@ -167,28 +138,20 @@ private:
         } else if (roll < 550) {
             const auto moves = LegalMoves(window_.state(), window_.state().HumanColor);
             if (!moves.empty()) {
-                const auto [row, col] = moves[Roll(static_cast<int>(moves.size()))];
+                const auto [row, col] =
+                    moves[static_cast<std::size_t>(Roll(static_cast<int>(moves.size())))];
                 QTest::mouseClick(picV, Qt::LeftButton, {}, {col * 30 + 15, row * 30 + 15});
             }
         } else if (roll < 800) {
             QTest::keyClick(&window_, static_cast<Qt::Key>(Qt::Key_0 + Roll(10)));
         } else if (roll < 840) {
-            if (Roll(2) == 0) {
-                QTest::keyPress(&window_, Qt::Key_V);
-            } else {
-                QTest::keyRelease(&window_, Qt::Key_V);
-            }
-        } else if (roll < 860) {
-            QTest::mouseClick(window_.logo(), Qt::LeftButton);
-        } else if (roll < 864) {
+            Roll(2) == 0 ? QTest::keyPress(&window_, Qt::Key_V)
+                         : QTest::keyRelease(&window_, Qt::Key_V);
+        } else if (roll < 844) {
             window_.button(Roll(2) == 0 ? "score" : "about")->trigger();
-        } else if (roll < 900) {
-            // Start when stopped; Stop rarely, so that games reach their end too.
-            if (!window_.controller().running() || Roll(40) == 0) {
-                window_.mnuGameStatus()->trigger();
-            }
+        } else if (roll < 880 && (!window_.controller().running() || Roll(40) == 0)) {
+            window_.mnuGameStatus()->trigger();
         }
-        // Otherwise nothing: the game's own pauses and waits run on.
     }
 
     frmOthello& window_;

@@ -21,16 +21,12 @@ TEST(EventStorm, TheWindowKeepsToTheRulesAndRecordsEveryFinishedGame) {
     storm.finished = [&] { outer.quit(); };
     storm.Start();
     outer.exec();
-
-    EXPECT_EQ(storm.errors, QStringList{}) << "no error box";
+    EXPECT_EQ(storm.errors, QStringList{});
     EXPECT_EQ(window.illegalBoards, 0);
-    EXPECT_GT(window.recorded, 0) << "the storm let some games end";
-    EXPECT_FALSE(window.controller().running());
+    EXPECT_GT(window.recorded, 5) << "the storm let games end";
     ScoreRecords stored(store);
     stored.LoadScores();
     EXPECT_EQ(stored.ScoreTable, expected.ScoreTable) << "every finished game's score is stored";
-    std::cout << storm.ticks << " events, " << window.recorded << " games finished " << window.moves
-              << " moves\n";
 }
 
 } // namespace

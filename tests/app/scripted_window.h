@@ -6,14 +6,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tarvo::test {
-
-// Where a scripted event arrives: while the human's choice is awaited,
-// inside the next pause, or inside the computer's search.
-enum class At { Wait, Pause, Search };
 
 // A window for the turn loop with a fake clock: it logs every call and
 // delivers scripted events from inside its waits, where a real window would.
@@ -26,44 +23,39 @@ public:
     std::vector<std::string> log;
     long long clockMs = 0;
     std::vector<int16_t> scores;
-
+    DefaultRandomSource random;
     // Runs once, right after the loop's first DrawBoard (after InitBoard).
     std::function<void(GameState&)> setUp;
-    // Supplies input when the script has none left; without it the script
-    // ending means the window was closed.
+    // Supplies input when the script has none left; without it the end of
+    // the script closes the window.
     std::function<void()> policy;
 
-    void Add(At at, std::string name, std::function<void()> run) {
-        script_.push_back({at, std::move(name), std::move(run)});
+    // Events separated by blanks: "35" a release over row 3, column 5;
+    // "x15,100" a release at that pixel; "k7" the key 7; "s+" or "s-" Stop
+    // answered Yes or No; "b" or "w" Start choosing Black or White; "q" the
+    // window closed. "@p" after an event delivers it inside the next pause,
+    // "@s" inside the computer's search, and otherwise in a wait for input.
+    void Script(const std::string& events) {
+        std::istringstream in(events);
+        for (std::string e; in >> e;) {
+            const auto at = e.find('@');
+            const char where = at == std::string::npos ? 'w' : e[at + 1];
+            const std::string event = e.substr(0, at);
+            script_.push_back({where, [this, event] { Run(event); }});
+        }
     }
-    void Click(int row, int col, At at = At::Wait) { ClickAt(30 * col + 15, 30 * row + 15, at); }
-    void ClickAt(float x, float y, At at = At::Wait) {
-        Add(at, "click", [this, x, y] { controller.picV_MouseUp(x, y); });
-    }
-    void Type(char c, At at = At::Wait) {
-        Add(at, "key", [this, c] { controller.Form_KeyPress(c); });
-    }
-    void Start(std::optional<int16_t> colour, At at = At::Wait) {
-        Add(at, "start", [this, colour] {
-            colourAnswer_ = colour;
-            controller.mnuGameStatus_Click();
-        });
-    }
-    void Stop(bool yes, At at = At::Wait) {
-        Add(at, "stop", [this, yes] {
-            stopAnswer_ = yes;
-            controller.mnuGameStatus_Click();
-        });
-    }
-    void Close(At at = At::Wait) {
-        Add(at, "close", [this] { closed_ = true; });
-    }
-    bool scriptDone() const { return script_.empty(); }
-
-    // Starts a game from the stopped window, as the Start command does.
+    // Starts a game as the Start command does (0 Black, 1 White).
     void StartGame(std::optional<int16_t> colour) {
         colourAnswer_ = colour;
         controller.mnuGameStatus_Click();
+    }
+    // The log entries, each followed by "|", and "end".
+    std::string Log() const {
+        std::string text;
+        for (const std::string& entry : log) {
+            text += entry + "|";
+        }
+        return text + "end";
     }
 
     void ShowStatus(const std::string& text) override { log.push_back("status: " + text); }
@@ -77,7 +69,7 @@ public:
     }
     void ShowTurnOwner(const std::string& who) override { log.push_back("owner: " + who); }
     bool MarkMove(int row, int col) override {
-        log.push_back("mark " + std::to_string(row) + "," + std::to_string(col));
+        log.push_back("mark " + std::to_string(row) + std::to_string(col));
         return Pause(500);
     }
     bool ShowGained(int count) override {
@@ -87,22 +79,14 @@ public:
     void SnapshotBoard() override { log.push_back("snapshot"); }
     bool Pause(int ms) override {
         log.push_back("pause " + std::to_string(ms));
-        Deliver(At::Pause);
+        Deliver('p');
         clockMs += ms;
         return !closed_;
     }
     bool WaitForInput() override {
-        while (state.AwaitingInput && !state.StopFlag) {
-            if (closed_) {
-                return false;
-            }
+        while (state.AwaitingInput && !state.StopFlag && !closed_) {
             if (!script_.empty()) {
-                if (script_.front().at != At::Wait) {
-                    ADD_FAILURE() << "the script expects a " << script_.front().name
-                                  << " elsewhere, but the loop waits for the human";
-                    closed_ = true;
-                    return false;
-                }
+                EXPECT_EQ(script_.front().at, 'w') << "the loop waits for the human";
                 RunFront();
             } else if (policy) {
                 policy();
@@ -113,15 +97,12 @@ public:
         return !closed_;
     }
     bool YieldToEvents() override {
-        ++yields;
-        Deliver(At::Search);
+        Deliver('s');
         return !closed_;
     }
-    void ShowBoardPicture(bool visible) override {
-        log.push_back(visible ? "board shown" : "board hidden");
-    }
+    void ShowBoardPicture(bool visible) override { log.push_back(visible ? "shown" : "hidden"); }
     void Beep() override { log.push_back("beep"); }
-    void ShowOutsideBoard() override { log.push_back("box: Outside playing board area!"); }
+    void ShowOutsideBoard() override { log.push_back("outside"); }
     void ShowResult(const std::string& text) override { log.push_back("result: " + text); }
     bool ConfirmStop() override {
         log.push_back("confirm stop");
@@ -141,22 +122,35 @@ public:
     }
     RandomSource& Random() override { return random; }
 
-    DefaultRandomSource random;
-    int yields = 0;
-
 private:
     struct Event {
-        At at;
-        std::string name;
+        char at;
         std::function<void()> run;
     };
 
+    void Run(const std::string& e) {
+        if (e[0] == 'x') {
+            const auto comma = e.find(',');
+            controller.picV_MouseUp(std::stof(e.substr(1, comma - 1)),
+                                    std::stof(e.substr(comma + 1)));
+        } else if (e[0] == 'k') {
+            controller.Form_KeyPress(e[1]);
+        } else if (e[0] == 's' || e[0] == 'b' || e[0] == 'w') {
+            stopAnswer_ = e == "s+";
+            colourAnswer_ = e == "w" ? 1 : 0;
+            controller.mnuGameStatus_Click();
+        } else if (e[0] == 'q') {
+            closed_ = true;
+        } else {
+            controller.picV_MouseUp(30.0f * (e[1] - '0') + 15, 30.0f * (e[0] - '0') + 15);
+        }
+    }
     void RunFront() {
         Event event = std::move(script_.front());
         script_.pop_front();
         event.run();
     }
-    void Deliver(At at) {
+    void Deliver(char at) {
         while (!script_.empty() && script_.front().at == at) {
             RunFront();
         }

@@ -1,169 +1,121 @@
+#include "game/computer_player.h"
 #include "game/rules.h"
 #include "support/board_diagram.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tarvo {
 namespace {
 
+using test::Board;
 using test::Diagram;
-using test::OpeningState;
-using test::SetBoard;
 
-TEST(CellTests, OutsideAndEdge) {
+TEST(FlipPieces, TurnsOnlyClosedRunsAndLeavesThePlayedCell) {
     struct Row {
+        const char* before;
         int row, col;
-        bool outside, edge;
+        int16_t colour, flips;
+        const char* after;
     };
     const Row rows[] = {
-        {0, 5, true, false},  {9, 5, true, false}, {5, 0, true, false},   {5, 9, true, false},
-        {-1, 3, true, false}, {0, 1, true, true},  {9, 8, true, true},    {1, 8, false, true},
-        {1, 5, false, true},  {8, 8, false, true}, {5, 1, false, true},   {2, 7, false, false},
-        {4, 4, false, false}, {0, 0, true, false}, {10, 10, true, false},
+        {"", 3, 5, Black, 1, "X45"},
+        {"X11 O12 O13 O14 O15 O16 O17", 1, 8, Black, 6, "X12 X13 X14 X15 X16 X17"},
+        {"O22 O33 O44 O55 O66 O77 X88", 1, 1, Black, 6, "X22 X33 X44 X55 X66 X77"},
+        {"X42 O43 .44 .45 O46 O47", 4, 5, Black, 0, ""},    // a run that ends on an empty cell
+        {"O45 O46 O47 O48", 4, 4, Black, 0, ""},            // a run that ends on the border
+        {"O41 X42 O43 O44 X45", 4, 2, Black, 2, "X43 X44"}, // played cell already taken
+        {"X11 X14 X17 O22 O24 O26 O33 O34 O35 X41 O42 O43 .44 O46 O47 X48 O53 O55 O62 O64 O66 "
+         "X71 X74 X77",
+         4, 4, Black, 17, "X22 X24 X26 X33 X34 X35 X42 X43 X45 X46 X47 X53 X54 X55 X62 X64 X66"},
     };
-    for (const Row& r : rows) {
-        EXPECT_EQ(IsOutside(r.row, r.col), r.outside) << r.row << "," << r.col;
-        EXPECT_EQ(IsEdgeCell(r.row, r.col), r.edge) << r.row << "," << r.col;
+    for (const Row& row : rows) {
+        GameState state = Board(row.before);
+        const int16_t played = state.Board(row.row, row.col);
+        EXPECT_EQ(FlipPieces(state, row.row, row.col, row.colour), row.flips) << row.before;
+        const GameState expected = Board(std::string(row.before) + " " + row.after);
+        EXPECT_EQ(Diagram(state), Diagram(expected)) << row.before;
+        EXPECT_EQ(state.Board(row.row, row.col), played);
     }
-}
-
-struct FlipCase {
-    const char* name;
-    const char* before;
-    int row, col;
-    int16_t colour;
-    int16_t flips;
-    const char* after;
-};
-
-void PrintTo(const FlipCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class FlipPiecesTest : public testing::TestWithParam<FlipCase> {};
-
-TEST_P(FlipPiecesTest, TurnsTheFlankedRunsAndLeavesThePlayedCellEmpty) {
-    const FlipCase& c = GetParam();
-    GameState state = OpeningState();
-    SetBoard(state, c.before);
-    EXPECT_EQ(FlipPieces(state, c.row, c.col, c.colour), c.flips);
-    GameState expected = OpeningState();
-    SetBoard(expected, c.after);
-    EXPECT_EQ(Diagram(state), Diagram(expected));
-    EXPECT_EQ(state.Board(c.row, c.col), Empty);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Diagrams, FlipPiecesTest,
-    testing::Values(
-        FlipCase{"OpeningBlackAbove",
-                 "........ ........ ........ ...XO... ...OX... ........ ........ ........", 3, 5,
-                 Black, 1,
-                 "........ ........ ........ ...XX... ...OX... ........ ........ ........"},
-        FlipCase{"OpeningWhiteAbove",
-                 "........ ........ ........ ...XO... ...OX... ........ ........ ........", 3, 4,
-                 White, 1,
-                 "........ ........ ........ ...OO... ...OX... ........ ........ ........"},
-        FlipCase{"EightDirectionsAtOnce",
-                 "X..X..X. .O.O.O.. ..OOO... XOO.OOOX ..OOO... .O.O.O.. X..X..X. ........", 4, 4,
-                 Black, 17,
-                 "X..X..X. .X.X.X.. ..XXX... XXX.XXXX ..XXX... .X.X.X.. X..X..X. ........"},
-        FlipCase{"RunToTheBorderTurnsNothing",
-                 "........ ........ ........ ....OOOO ........ ........ ........ ........", 4, 4,
-                 Black, 0,
-                 "........ ........ ........ ....OOOO ........ ........ ........ ........"},
-        FlipCase{"RunEndingOnEmptyTurnsNothing",
-                 "........ ........ ........ ..X.OOO. ........ ........ ........ ........", 4, 4,
-                 Black, 0,
-                 "........ ........ ........ ..X.OOO. ........ ........ ........ ........"},
-        FlipCase{"OwnPiecesOnlyTurnNothing",
-                 "........ ........ ........ ...XX... ...XX... ........ ........ ........", 3, 4,
-                 Black, 0,
-                 "........ ........ ........ ...XX... ...XX... ........ ........ ........"},
-        FlipCase{"OnlyTheClosedRunsOfSeveral",
-                 "........ ........ ...O.... ..X..... ..XXXO.. ..X..... ...X.... ........", 5, 2,
-                 White, 4,
-                 "........ ........ ...O.... ..O..... ..OOOO.. ..X..... ...X.... ........"},
-        FlipCase{"LongestRunAlongTheEdge",
-                 "XOOOOOO. ........ ........ ........ ........ ........ ........ ........", 1, 8,
-                 Black, 6,
-                 "XXXXXXX. ........ ........ ........ ........ ........ ........ ........"},
-        FlipCase{"CornerDiagonal",
-                 "........ .O...... ..O..... ...O.... ....O... .....O.. ......O. .......X", 1, 1,
-                 Black, 6,
-                 "........ .X...... ..X..... ...X.... ....X... .....X.. ......X. .......X"}),
-    [](const testing::TestParamInfo<FlipCase>& info) { return info.param.name; });
-
-TEST(FlipPieces, AnOccupiedPlayedCellNeverTurnsPiecesBeyondIt) {
-    GameState state = OpeningState();
-    SetBoard(state, "........ ........ ........ OXOOX... ........ ........ ........ ........");
-    // (4, 2) already holds Black: the run to its right is turned, the White
-    // piece beyond it on the left stays.
-    EXPECT_EQ(FlipPieces(state, 4, 2, Black), 2);
-    EXPECT_EQ(Diagram(state).substr(27, 9), "OXXXX...\n");
 }
 
 TEST(IsHumanClosedIn, Positions) {
-    struct Row {
-        const char* name;
-        int16_t human;
-        const char* board;
-        bool closedIn;
+    const std::tuple<const char*, int16_t, bool> rows[] = {
+        {"", Black, false},
+        {"", White, false},
+        {"O44 O55", White, true},                                         // only own pieces
+        {".44 .45 .54 .55 O51 O52 O53 O54 O55 O56 O57 X58", Black, true}, // closed at the far end
+        {"X11 O12 O13 O14 O15 O16 O17 .44 .45 .54 .55", Black, false},
+        {".44 .45 .54 .55 O33 O34 O35 O43 O44 O45 O53 O54 O55", Black, true},
     };
-    const Row rows[] = {
-        {"opening, human Black", Black,
-         "........ ........ ........ ...XO... ...OX... ........ ........ ........", false},
-        {"opening, human White", White,
-         "........ ........ ........ ...XO... ...OX... ........ ........ ........", false},
-        {"full board", Black,
-         "XXXXXXXX OOOOOOOO XXXXXXXX OOOOOOOO XXXXXXXX OOOOOOOO XXXXXXXX OOOOOOOO", true},
-        {"only own pieces", White,
-         "........ ........ ........ ...OO... ...OO... ........ ........ ........", true},
-        {"a row closed only at its far end", Black,
-         "........ ........ ........ ........ OOOOOOOX ........ ........ ........", true},
-        {"one move along the edge", Black,
-         "XOOOOOO. ........ ........ ........ ........ ........ ........ ........", false},
-        {"one move on a diagonal", White,
-         "O....... .X...... ..X..... ........ ........ ........ ........ ........", false},
-        {"opponent without own piece behind", Black,
-         "........ ........ ...OOO.. ...OOO.. ...OOO.. ........ ........ ........", true},
-    };
-    for (const Row& r : rows) {
-        GameState state = OpeningState(r.human);
-        SetBoard(state, r.board);
-        EXPECT_EQ(IsHumanClosedIn(state), r.closedIn) << r.name;
+    for (const auto& [cells, human, closedIn] : rows) {
+        GameState state = Board(cells);
+        state.HumanColor = human;
+        state.CompColor = OpponentOf(human);
+        EXPECT_EQ(IsHumanClosedIn(state), closedIn) << cells << " human " << human;
     }
 }
 
-// Counts the move sequences of the given length from the position, using
-// FlipPieces on copies. No side has to pass within six moves of the opening.
 long long Perft(const GameState& state, int16_t mover, int depth) {
     if (depth == 0) {
         return 1;
     }
     long long total = 0;
-    for (int r = 1; r <= 8; ++r) {
-        for (int c = 1; c <= 8; ++c) {
-            if (state.Board(r, c) != Empty) {
-                continue;
-            }
-            GameState next = state;
-            if (FlipPieces(next, r, c, mover) == 0) {
-                continue;
-            }
-            next.Board(r, c) = mover;
-            total += Perft(next, OpponentOf(mover), depth - 1);
-        }
+    for (const auto& move : test::LegalMoves(state, mover)) {
+        GameState next = state;
+        test::Play(next, move, mover);
+        total += Perft(next, OpponentOf(mover), depth - 1);
     }
     return total;
 }
 
 TEST(FlipPieces, PerftFromTheOpening) {
-    const GameState state = OpeningState();
     const long long expected[] = {4, 12, 56, 244, 1396, 8200};
     for (int depth = 1; depth <= 6; ++depth) {
-        EXPECT_EQ(Perft(state, Black, depth), expected[depth - 1]) << "depth " << depth;
+        EXPECT_EQ(Perft(test::OpeningState(), Black, depth), expected[depth - 1]) << depth;
     }
+}
+
+TEST(InitBoard, RestoresTheOpeningAndKeepsColoursAndFlags) {
+    GameState state = Board("X11 O22");
+    state.HumanColor = White;
+    state.Weight(4, 4) = 9;
+    state.MinRow = 1;
+    state.MoveCount = 37;
+    state.StopFlag = true;
+    InitBoard(state);
+    const char* weights = "30 01 20 10 10 20 01 30|01 01 03 03 03 03 01 01|"
+                          "20 03 05 05 05 05 03 20|10 03 05 00 00 05 03 10|";
+    for (int i = 1; i <= 8; ++i) {
+        for (int j = 1; j <= 8; ++j) {
+            const int row = i <= 4 ? i : 9 - i;
+            const char* field = weights + (row - 1) * 24 + (j - 1) * 3;
+            EXPECT_EQ(state.Weight(i, j), (field[0] - '0') * 10 + field[1] - '0') << i << j;
+        }
+    }
+    EXPECT_EQ(Diagram(state), Diagram(Board("")));
+    EXPECT_EQ(std::tie(state.MinRow, state.MinCol, state.MaxRow, state.MaxCol, state.MoveCount),
+              std::make_tuple(2, 2, 7, 7, 0));
+    EXPECT_EQ(state.HumanColor, White);
+    EXPECT_TRUE(state.StopFlag);
+}
+
+TEST(CheckedValues, OutOfBoundsIsError9AndOverflowError6) {
+    GameState state;
+    const std::function<void()> rows[] = {
+        [&] { state.Board(10, 0) = 0; }, [&] { state.Weight(-1, 5) = 0; },
+        [&] { state.BestCol(10) = 0; },  [&] { state.DirRow(9) = 0; },
+        [] { CheckedInt16(32768); },     [] { CheckedInt16(-32769); }};
+    std::vector<std::string> errors;
+    for (const auto& row : rows) {
+        try {
+            row();
+        } catch (const RuntimeError& e) {
+            errors.push_back(e.message().substr(0, 2));
+        }
+    }
+    EXPECT_EQ(errors, (std::vector<std::string>{"9:", "9:", "9:", "9:", "6:", "6:"}));
+    EXPECT_EQ(state.Board(9, 9) + state.BestRow(9) + CheckedInt16(-32768), -32768);
 }
 
 } // namespace

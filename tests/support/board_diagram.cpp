@@ -3,9 +3,15 @@
 #include "game/computer_player.h"
 #include "game/rules.h"
 
-#include <stdexcept>
-
 namespace tarvo::test {
+
+namespace {
+
+int16_t CodeOf(char c) {
+    return c == 'X' ? Black : c == 'O' ? White : Empty;
+}
+
+} // namespace
 
 GameState OpeningState(int16_t human) {
     GameState state;
@@ -18,36 +24,30 @@ GameState OpeningState(int16_t human) {
 void SetBoard(GameState& state, std::string_view diagram) {
     int cell = 0;
     for (const char c : diagram) {
-        if (c == ' ' || c == '\n') {
-            continue;
+        if (c != ' ') {
+            state.Board(cell / 8 + 1, cell % 8 + 1) = CodeOf(c);
+            ++cell;
         }
-        if (cell >= 64) {
-            throw std::invalid_argument("board diagram has more than 64 cells");
-        }
-        int16_t code = Empty;
-        if (c == 'X') {
-            code = Black;
-        } else if (c == 'O') {
-            code = White;
-        } else if (c != '.') {
-            throw std::invalid_argument(std::string("unknown cell in board diagram: ") + c);
-        }
-        state.Board(cell / 8 + 1, cell % 8 + 1) = code;
-        ++cell;
     }
-    if (cell != 64) {
-        throw std::invalid_argument("board diagram needs 64 cells");
+}
+
+GameState Board(std::string_view cells) {
+    GameState state = OpeningState(Black);
+    for (std::size_t i = 0; i + 3 <= cells.size(); ++i) {
+        if (cells[i] != ' ') {
+            state.Board(cells[i + 1] - '0', cells[i + 2] - '0') = CodeOf(cells[i]);
+            i += 2;
+        }
     }
+    return state;
 }
 
 std::string Diagram(const GameState& state) {
     std::string text;
-    for (int r = 1; r <= 8; ++r) {
-        for (int c = 1; c <= 8; ++c) {
-            const int16_t code = state.Board(r, c);
-            text += code == Black ? 'X' : code == White ? 'O' : '.';
-        }
-        text += '\n';
+    for (int cell = 0; cell < 64; ++cell) {
+        const int16_t code = state.Board(cell / 8 + 1, cell % 8 + 1);
+        text += code == Black ? 'X' : code == White ? 'O' : '.';
+        text += cell % 8 == 7 ? "\n" : "";
     }
     return text;
 }
@@ -56,11 +56,8 @@ std::vector<Cell> LegalMoves(const GameState& state, int16_t colour) {
     std::vector<Cell> moves;
     for (int r = 1; r <= 8; ++r) {
         for (int c = 1; c <= 8; ++c) {
-            if (state.Board(r, c) != Empty) {
-                continue;
-            }
             GameState copy = state;
-            if (FlipPieces(copy, r, c, colour) > 0) {
+            if (state.Board(r, c) == Empty && FlipPieces(copy, r, c, colour) > 0) {
                 moves.emplace_back(r, c);
             }
         }
@@ -72,15 +69,10 @@ void Play(GameState& state, Cell move, int16_t colour) {
     FlipPieces(state, move.first, move.second, colour);
     state.Board(move.first, move.second) = colour;
     ++state.MoveCount;
-}
-
-std::optional<Cell> ComputerMove(GameState& state, RandomSource& random) {
-    AdjustWeights(state);
-    if (SelectBestMoves(state).BestWeight < 1) {
-        return std::nullopt;
-    }
-    const int16_t i = ChooseCandidate(state.BestCount, random);
-    return Cell{state.BestRow(i), state.BestCol(i)};
+    (colour == state.HumanColor ? state.HumanRow : state.CompRow) =
+        static_cast<int16_t>(move.first);
+    (colour == state.HumanColor ? state.HumanCol : state.CompCol) =
+        static_cast<int16_t>(move.second);
 }
 
 float SeededRandomSource::Next() {
@@ -92,28 +84,24 @@ GameState PlayRandomGame(std::mt19937& rng, int16_t human,
     SeededRandomSource random(rng());
     GameState state = OpeningState(human);
     int16_t mover = Black;
-    int passes = 0;
-    while (passes < 2 && state.MoveCount < 60) {
-        std::optional<Cell> move;
+    for (int passes = 0; passes < 2 && state.MoveCount < 60; mover = OpponentOf(mover)) {
+        std::vector<Cell> moves;
         if (mover == state.CompColor) {
             if (beforeComputer) {
                 beforeComputer(state);
             }
-            move = ComputerMove(state, random);
-        } else if (const std::vector<Cell> moves = LegalMoves(state, mover); !moves.empty()) {
-            move = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)];
-        }
-        if (move) {
-            passes = 0;
-            Play(state, *move, mover);
-            int16_t& row = mover == state.HumanColor ? state.HumanRow : state.CompRow;
-            int16_t& col = mover == state.HumanColor ? state.HumanCol : state.CompCol;
-            row = static_cast<int16_t>(move->first);
-            col = static_cast<int16_t>(move->second);
+            AdjustWeights(state);
+            if (SelectBestMoves(state).BestWeight >= 1) {
+                const int16_t i = ChooseCandidate(state.BestCount, random);
+                moves.emplace_back(state.BestRow(i), state.BestCol(i));
+            }
         } else {
-            ++passes;
+            moves = LegalMoves(state, mover);
         }
-        mover = OpponentOf(mover);
+        passes = moves.empty() ? passes + 1 : 0;
+        if (!moves.empty()) {
+            Play(state, moves[rng() % moves.size()], mover);
+        }
     }
     return state;
 }

@@ -4,7 +4,6 @@
 #include "game/random_source.h"
 
 #include <functional>
-#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -16,11 +15,15 @@ namespace tarvo::test {
 // A state after InitBoard, with the human playing `human`.
 GameState OpeningState(int16_t human = Black);
 
-// Eight rows of eight cells: '.' Empty, 'X' Black, 'O' White. Blanks and line
-// breaks are ignored, so diagrams can be laid out as the board looks.
+// Eight rows of eight cells: '.' Empty, 'X' Black, 'O' White; blanks ignored.
 void SetBoard(GameState& state, std::string_view diagram);
 
-// The playing cells in the same notation, one row a line.
+// The opening position plus the listed cells, each a code and its row and
+// column digits: "O13 X22 .44" puts White on (1, 3), Black on (2, 2) and
+// empties (4, 4). The human plays Black.
+GameState Board(std::string_view cells);
+
+// The playing cells in diagram notation, one row a line.
 std::string Diagram(const GameState& state);
 
 using Cell = std::pair<int, int>;
@@ -28,12 +31,9 @@ using Cell = std::pair<int, int>;
 // Every legal move for `colour`, rows ascending, then columns.
 std::vector<Cell> LegalMoves(const GameState& state, int16_t colour);
 
-// Plays the move on the board with the model's own rules and counts it.
+// Plays the move with the model's own rules, counts it and keeps it as the
+// mover's last move.
 void Play(GameState& state, Cell move, int16_t colour);
-
-// The computer's move as the turn loop makes it: AdjustWeights, SelectBestMoves
-// and the random tie-break; nothing when it must pass.
-std::optional<Cell> ComputerMove(GameState& state, RandomSource& random);
 
 class SeededRandomSource : public RandomSource {
 public:
@@ -44,9 +44,8 @@ private:
     std::mt19937 rng_;
 };
 
-// One game of the computer against random legal human moves, to its end,
-// which it returns. `beforeComputer` sees every position where the computer
-// is to move.
+// One game of the computer against random legal human moves, to its end.
+// `beforeComputer` sees every position where the computer is to move.
 GameState PlayRandomGame(std::mt19937& rng, int16_t human,
                          const std::function<void(const GameState&)>& beforeComputer);
 

@@ -1,0 +1,188 @@
+// The main window: its board input, Start and Stop, every command and the splash.
+#include "app/startup.h"
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_start.h"
+#include "scores/score_sheet.h"
+#include "support/fake_programs.h"
+#include "support/modal.h"
+#include "window_fixture.h"
+
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+using test::AnswerBox;
+using test::AnswerModal;
+
+class WindowTest : public test::WindowFixture {
+protected:
+    WindowTest() {
+        QFile help(dir.filePath("help.html"));
+        help.open(QIODevice::WriteOnly);
+        help.write("<a name=\"contents\"></a><h1>Contents</h1><a name=\"score-sheet\"></a>");
+        help.close();
+        window.helpViewer()->setCandidates({dir.filePath("missing.html"), help.fileName()});
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    ~WindowTest() override { window.helpViewer()->close(); }
+
+    QString status() const { return window.statusPanel(0)->text(); }
+
+    // Which command `act` ran: the window it opened, or the web launch's message.
+    QString CommandThatRuns(const std::function<void()>& act) {
+        QString seen;
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        const QPointer<QTimer> answer = AnswerModal<QDialog>([&](QDialog* modal) {
+            seen = dynamic_cast<scoresheet*>(modal) != nullptr ? "score"
+                   : dynamic_cast<frmAbout*>(modal) != nullptr ? "about"
+                   : dynamic_cast<frmStart*>(modal) != nullptr
+                       ? "start"
+                       : "box: " + static_cast<QMessageBox*>(modal)->text().section('\n', 0, 0);
+            modal->reject();
+        });
+        window.helpViewer()->hide();
+        act();
+        if (seen.isEmpty() && window.helpViewer()->isVisible()) {
+            seen = "help: " + window.helpViewer()->browser()->source().fragment();
+        }
+        delete answer.data(); // a command that opened no window left it waiting
+        return seen;
+    }
+
+    QTemporaryDir bin;
+    test::ScopedEnv path{"PATH", QFile::encodeName(bin.path())}; // no browser
+};
+
+TEST_F(WindowTest, ReleasesDigitsAndTheVKeyReachTheGame) {
+    EXPECT_EQ(status(), "Game stopped");
+    const std::pair<QPoint, int> releases[] = {{{165, 105}, 35}, {{269, 269}, 88}, {{29, 100}, 30}};
+    for (const auto& [pixel, cell] : releases) {
+        window.state().AwaitingInput = true;
+        QTest::mouseClick(window.pictures().picV, Qt::LeftButton, {}, pixel);
+        EXPECT_EQ(window.state().HumanRow * 10 + window.state().HumanCol, cell);
+    }
+    window.state().AwaitingInput = true;
+    window.state().HumanRow = window.state().HumanCol = 0;
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_6, Qt::Key_9, Qt::Key_2}) {
+        QTest::keyClick(&window, key);
+    }
+    EXPECT_EQ(window.state().HumanRow * 10 + window.state().HumanCol, 62);
+    EXPECT_FALSE(window.state().AwaitingInput);
+
+    QWidget* picV = window.pictures().picV;
+    window.state().MoveCount = 2;
+    QTest::keyPress(&window, Qt::Key_V);
+    EXPECT_FALSE(picV->isVisible());
+    QTest::keyPress(&window, Qt::Key_V, {}, -1); // auto-repeat keeps it hidden
+    EXPECT_FALSE(picV->isVisible());
+    QTest::keyRelease(&window, Qt::Key_V);
+    EXPECT_TRUE(picV->isVisible());
+}
+
+TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
+    AnswerModal<frmStart>([](frmStart* d) { d->cmdCancel->click(); });
+    window.mnuGameStatus()->trigger();
+    EXPECT_FALSE(window.controller().running());
+    frmStart::OK = true;
+    AnswerModal<frmStart>([](frmStart* d) { d->close(); });
+    window.mnuGameStatus()->trigger();
+    EXPECT_FALSE(window.controller().running()) << "the close box after an earlier OK";
+
+    QString running;
+    AnswerModal<frmStart>([](frmStart* d) { d->cmdOK->click(); });
+    test::When([&] { return status() == "Your turn ..."; },
+               [&] {
+                   running = window.mnuGameStatus()->text() + " " +
+                             (window.button("start")->isVisible() ? "start" : "") +
+                             (window.button("stop")->isVisible() ? "stop" : "");
+                   AnswerBox(QMessageBox::No);
+                   window.button("stop")->trigger();
+                   EXPECT_TRUE(window.controller().running()) << "No lets the game go on";
+                   AnswerBox(QMessageBox::Yes, [](QMessageBox* box) {
+                       EXPECT_EQ(box->text(), "Are you sure you want to stop this game?");
+                   });
+                   window.mnuGameStatus()->trigger();
+               });
+    window.button("start")->trigger();
+    EXPECT_EQ(running, "&Stop stop");
+    EXPECT_EQ(window.mnuGameStatus()->text(), "&Start");
+    EXPECT_TRUE(window.button("start")->isVisible());
+    EXPECT_FALSE(window.button("stop")->isVisible());
+    EXPECT_EQ(status(), "Game stopped");
+    EXPECT_FALSE(QFile::exists(store.filePath())) << "a stopped game records no score";
+}
+
+TEST_F(WindowTest, EveryKeyAndButtonReachesItsCommandAlsoInTheMiddleOfAGame) {
+    const std::tuple<QKeyCombination, const char*, const char*> rows[] = {
+        {Qt::CTRL | Qt::Key_N, "start", "start"},
+        {Qt::CTRL | Qt::Key_G, "score", "score"},
+        {QKeyCombination(Qt::Key_F1), "help", "help: contents"},
+        {Qt::CTRL | Qt::Key_W, "web", "box: Could not find associated Browser"},
+        {QKeyCombination(Qt::Key_F2), "about", "about"},
+    };
+    for (const auto& [keys, button, command] : rows) {
+        EXPECT_EQ(CommandThatRuns(
+                      [&] { QTest::keyClick(&window, keys.key(), keys.keyboardModifiers()); }),
+                  command);
+        EXPECT_EQ(CommandThatRuns([&] { window.button(button)->trigger(); }), command);
+    }
+    QString during;
+    AnswerModal<frmStart>([](frmStart* d) { d->cmdOK->click(); });
+    test::When([&] { return status() == "Your turn ..."; },
+               [&] {
+                   during = CommandThatRuns(
+                       [&] { QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier); });
+                   AnswerBox(QMessageBox::Yes);
+                   window.mnuGameStatus()->trigger();
+               });
+    window.mnuGameStatus()->trigger();
+    EXPECT_EQ(during, "score");
+}
+
+TEST_F(WindowTest, F1OverAHighlightedMenuItemOpensItsTopic) {
+    auto* menu = window.menuBar()->actions()[0]->menu();
+    menu->popup(window.mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    menu->setActiveAction(window.menuItem("mnuGameScore"));
+    QTest::keyClick(menu, Qt::Key_F1);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(window.helpViewer()->browser()->source().fragment(), "score-sheet");
+}
+
+TEST(Startup, TheSplashGivesWayToTheMainWindowOnItsTimer) {
+    test::FakeClock clock;
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath("settings.ini"));
+    ScoreRecords scores(store);
+    Program program = Main(clock, scores);
+    EXPECT_TRUE(program.splash->isVisible());
+    EXPECT_FALSE(program.window->isVisible()) << "loaded, not shown";
+    EXPECT_EQ(program.splash->Timer1()->interval(), 2000);
+    program.splash->Timer1_Timer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(program.splash.isNull()) << "the splash is gone for good";
+    EXPECT_TRUE(program.window->isVisible());
+}
+
+TEST(EventWaits, APauseHandlesEventsUntilItsTimeIsUpNestedOrNot) {
+    test::FakeClock clock;
+    EventWaits waits(clock);
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        clock.now += 100;
+        waits.Wake();
+    });
+    QTimer::singleShot(0, [&] { EXPECT_TRUE(waits.Pause(200)); });
+    ticker.start(0);
+    EXPECT_TRUE(waits.Pause(1000));
+    EXPECT_EQ(clock.now, 1000);
+}
+
+} // namespace
+} // namespace tarvo

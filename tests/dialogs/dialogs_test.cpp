@@ -1,0 +1,140 @@
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_start.h"
+#include "dialogs/sys_info.h"
+#include "dialogs/web_launch.h"
+#include "support/fake_programs.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvo {
+namespace {
+
+using test::WriteProgram;
+
+TEST(frmStart, TheAnswersOutliveTheDialogAndTheCloseBoxChangesNeither) {
+    // What is pressed: 'W' White, 'O' OK, 'C' Cancel, 'x' the close box.
+    const std::tuple<const char*, bool, int16_t> rows[] = {
+        {"O", true, 0}, {"WO", true, 1}, {"WC", false, 1}, {"Wx", true, 1}};
+    for (const auto& [presses, ok, colour] : rows) {
+        frmStart::OK = true;
+        {
+            frmStart dialog(nullptr);
+            EXPECT_TRUE(dialog.optColor[0]->isChecked()) << "each opening selects Black";
+            dialog.show();
+            for (const char* p = presses; *p != '\0'; ++p) {
+                *p == 'W'   ? dialog.optColor[1]->click()
+                : *p == 'O' ? dialog.cmdOK->click()
+                : *p == 'C' ? dialog.cmdCancel->click()
+                            : (void)dialog.close();
+            }
+        }
+        EXPECT_EQ(frmStart::OK, ok) << presses;
+        EXPECT_EQ(frmStart::ChosenColor, colour) << presses;
+    }
+}
+
+TEST(frmAbout, TheAddressOpensTheMakersPage) {
+    QStringList opened;
+    frmAbout about(nullptr, [&](const QString& url) { opened << url; });
+    about.show();
+    QTest::mouseClick(about.lblHomeURL, Qt::RightButton);
+    QTest::mouseClick(about.lblHomeURL, Qt::LeftButton);
+    EXPECT_EQ(opened, QStringList{"https://www.tarvo.example/"});
+    EXPECT_EQ(about.lblVersion->text(), "Version 1.0.0");
+}
+
+TEST(ExpandExec, FieldCodesQuotingAndTheAddress) {
+    const QString url = QStringLiteral("https://www.tarvo.example/");
+    const std::pair<const char*, QStringList> rows[] = {
+        {"browser", {"browser", url}},
+        {"\"/opt/my browser/run\" --name=%c %i %k",
+         {"/opt/my browser/run", "--name=Web", "--icon", "web-icon", "/apps/web.desktop", url}},
+        {"sh -c \"echo \\\"\\$x\\\\\" %U", {"sh", "-c", "echo \"$x\\", url}},
+        {" b %d %D %n %N %v %m 100%% \"\" %f ", {"b", "100%", "", url}},
+        {"", {}},
+        {"browser \"unclosed %u", {}},
+        {"browser %x", {}},
+        {"browser %", {}},
+    };
+    for (const auto& [exec, words] : rows) {
+        const auto command =
+            ExpandExec({QString::fromUtf8(exec), "Web", "web-icon"}, "/apps/web.desktop", url);
+        EXPECT_EQ(command ? QStringList(command->program) + command->arguments : QStringList(),
+                  words)
+            << exec;
+    }
+}
+
+class DesktopFolders : public testing::Test {
+protected:
+    static QString WriteEntry(const QString& root, const QString& relative,
+                              const QByteArray& text) {
+        QDir().mkpath(root + "/applications/vendor");
+        QFile out(root + "/applications/" + relative);
+        out.open(QIODevice::WriteOnly);
+        out.write("[Desktop Entry]\n" + text);
+        return out.fileName();
+    }
+    // A stand-in for xdg-mime that names `https` and `html` as the handlers.
+    void DefaultHandlers(const QByteArray& https, const QByteArray& html) {
+        WriteProgram(bin.path(), "xdg-mime",
+                     "case \"$3\" in x-scheme-handler/https) echo '" + https +
+                         "';; text/html) echo '" + html + "';; esac");
+    }
+    // A program that saves its first argument in `received`.
+    QByteArray Saver(const QString& name) {
+        return QFile::encodeName(
+            WriteProgram(bin.path(), name, test::SaveFirstArgument(bin.filePath("received"))));
+    }
+
+    QTemporaryDir home;
+    QTemporaryDir system;
+    QTemporaryDir bin;
+    test::ScopedEnv dataHome{"XDG_DATA_HOME", QFile::encodeName(home.path())};
+    test::ScopedEnv dataDirs{"XDG_DATA_DIRS", QFile::encodeName(system.path())};
+    test::ScopedEnv path{"PATH", QFile::encodeName(bin.path())};
+};
+
+TEST_F(DesktopFolders, FindsEntriesTheUsersFirstAndInSubfolders) {
+    const QString user = WriteEntry(home.path(), "web.desktop", "Exec=a\n");
+    WriteEntry(system.path(), "web.desktop", "Exec=b\n");
+    const QString vendor = WriteEntry(system.path(), "vendor/browser.desktop", "Exec=c\n");
+    EXPECT_EQ(FindDesktopEntry("web.desktop"), user);
+    EXPECT_EQ(FindDesktopEntry("vendor-browser.desktop"), vendor);
+    EXPECT_EQ(FindDesktopEntry("../web.desktop"), "") << "an id names no path";
+    const auto entry = ReadDesktopEntry(WriteEntry(
+        home.path(), "x.desktop", "Exec = my\\sbrowser %u\n[Desktop Action new]\nExec=wrong\n"));
+    EXPECT_EQ(entry ? entry->exec : "", "my browser %u");
+}
+
+TEST_F(DesktopFolders, TheBrowserGetsTheAddressByteForByteOrTheFailureIsTold) {
+    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NoBrowser) << "no xdg-mime";
+    DefaultHandlers("", "");
+    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NoBrowser);
+    WriteEntry(home.path(), "broken.desktop", "Exec=/nonexistent/browser %u\n");
+    DefaultHandlers("broken.desktop", "");
+    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NotStarted);
+
+    WriteEntry(system.path(), "viewer.desktop", "Exec=" + Saver("viewer") + " %u\n");
+    DefaultHandlers("", "viewer.desktop");
+    const QString url =
+        QString::fromUtf8("https://www.tarvo.example/a b/'q'\"d\"$HOME;&|*?~\\%20\xc3\xa9");
+    ASSERT_EQ(LaunchBrowser(url), LaunchFailure::None);
+    EXPECT_EQ(test::ReadWhenThere(bin.filePath("received")), url.toUtf8());
+}
+
+TEST_F(DesktopFolders, SystemInformationStartsTheCurrentDesktopsProgramFirst) {
+    EXPECT_EQ(SysInfoCandidates("").front().join(' '), "kinfocenter");
+    EXPECT_EQ(SysInfoCandidates("XFCE").back().join(' '), "lshw-gtk");
+    test::ScopedEnv desktop("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    WriteProgram(bin.path(), "hardinfo", test::SaveFirstArgument(bin.filePath("wrong")));
+    Saver("gnome-control-center");
+    frmAbout about(nullptr, [](const QString&) {});
+    about.cmdSysInfo->click();
+    EXPECT_EQ(test::ReadWhenThere(bin.filePath("received")), "info-overview");
+    EXPECT_FALSE(QFile::exists(bin.filePath("wrong")));
+}
+
+} // namespace
+} // namespace tarvo
