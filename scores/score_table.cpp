@@ -1,7 +1,7 @@
 #include "scores/score_table.h"
 
+#include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace tarvo {
 
@@ -56,33 +56,32 @@ int16_t NumericValue(const QString& text) {
     return CheckedInt16(static_cast<long long>(std::nearbyint(value)));
 }
 
-void ScoreRecords::LoadScores() {
-    if (store_.Get(kScoreApp, kScoreSection, KeyOf(1)).isEmpty()) {
+void ScoreRecords::LoadFrom(const KeyValues& keys) {
+    const auto first = std::find_if(keys.begin(), keys.end(), [](const auto& pair) {
+        return pair.first.compare(KeyOf(1), Qt::CaseInsensitive) == 0;
+    });
+    if (first == keys.end() || first->second.isEmpty()) {
         return;
     }
     int slot = 1;
-    for (const auto& pair : store_.GetAll(kScoreApp, kScoreSection)) {
+    for (const auto& pair : keys) {
         ScoreTable(slot) = NumericValue(pair.second);
         ++slot;
     }
 }
 
-void ScoreRecords::AddScore(int16_t score) {
-    std::optional<int> insertAt;
+KeyValues ScoreRecords::Insert(int16_t score) {
     for (int i = 1; i <= 10; ++i) {
-        if (score > ScoreTable(i)) {
-            insertAt = i;
-            break;
-        }
         if (score == ScoreTable(i)) {
             break;
         }
-    }
-    if (insertAt) {
-        for (int j = 9; j >= *insertAt; --j) {
-            ScoreTable(j + 1) = ScoreTable(j);
+        if (score > ScoreTable(i)) {
+            for (int j = 9; j >= i; --j) {
+                ScoreTable(j + 1) = ScoreTable(j);
+            }
+            ScoreTable(i) = score;
+            break;
         }
-        ScoreTable(*insertAt) = score;
     }
     // All ten keys in one write, so the stored table is never half old, half new.
     KeyValues keys;
@@ -90,7 +89,33 @@ void ScoreRecords::AddScore(int16_t score) {
         const int16_t value = ScoreTable(n);
         keys.emplace_back(KeyOf(n), value == 0 ? QString() : QString::number(value));
     }
-    store_.Save(kScoreApp, kScoreSection, keys);
+    return keys;
+}
+
+void ScoreRecords::LoadScores() {
+    LoadFrom(store_.GetAll(kScoreApp, kScoreSection));
+}
+
+void ScoreRecords::AddScore(int16_t score) {
+    store_.Save(kScoreApp, kScoreSection, Insert(score));
+}
+
+void ScoreRecords::RecordScore(int16_t score) {
+    bool read = false;
+    try {
+        store_.Update(kScoreApp, kScoreSection, [&](const KeyValues& keys) {
+            read = true;
+            LoadFrom(keys);
+            return Insert(score);
+        });
+    } catch (const RuntimeError&) {
+        // A store that cannot be reached keeps the result for this session;
+        // a table that could not be read is not changed.
+        if (!read) {
+            Insert(score);
+        }
+        throw;
+    }
 }
 
 void ScoreRecords::ClearScores() {

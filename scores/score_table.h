@@ -32,8 +32,15 @@ public:
     void AddScore(int16_t score);
     // Deletes the stored section, then empties the table.
     void ClearScores();
+    // LoadScores and AddScore under one lock of the store, so that a game
+    // ending at the same moment in another window cannot lose this result.
+    void RecordScore(int16_t score);
 
 private:
+    void LoadFrom(const KeyValues& keys);
+    // Enters the score in the table; returns the ten keys to store.
+    KeyValues Insert(int16_t score);
+
     SettingsStore& store_;
 };
 

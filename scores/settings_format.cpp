@@ -2,26 +2,30 @@
 
 #include <QSet>
 #include <QStringDecoder>
-#include <QStringList>
 
 namespace tarvo {
 
 namespace {
 
-// Characters that would change a line's meaning are written as \xHH.
+// Characters that would change a line's meaning are written as \xHH, and so
+// are blanks at either end, which a reader takes as spacing around "=".
 bool NeedsEscape(QChar c) {
     return c.unicode() < 0x20 || c.unicode() == 0x7f || c == u'\\' || c == u'=' || c == u'[' ||
-           c == u']' || c == u'/' || c == u'#';
+           c == u']' || c == u'/' || c == u'#' || c == u';';
+}
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
 }
 
 QString Escape(const QString& text) {
     QString out;
-    for (const QChar c : text) {
-        if (NeedsEscape(c)) {
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        } else {
-            out += c;
-        }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool edge = IsBlank(c) && (i == 0 || i == text.size() - 1);
+        out += NeedsEscape(c) || edge
+                   ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                   : QString(c);
     }
     return out;
 }
@@ -32,6 +36,7 @@ bool IsHexDigit(QChar c) {
 
 bool Unescape(QStringView text, QString& out) {
     out.clear();
+    text = text.trimmed();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c != u'\\') {
@@ -51,9 +56,13 @@ bool Unescape(QStringView text, QString& out) {
     return true;
 }
 
+QString PairText(const QString& key, const QString& value) {
+    return Escape(key) + u'=' + Escape(value);
+}
+
 } // namespace
 
-std::optional<Sections> ParseSettings(const QByteArray& bytes, QString& problem) {
+std::optional<SettingsDocument> SettingsDocument::Parse(const QByteArray& bytes, QString& problem) {
     // A file that is not UTF-8 would lose its other characters when it is
     // written back, so it is refused as it stands.
     QStringDecoder decoder(QStringDecoder::Utf8);
@@ -62,66 +71,154 @@ std::optional<Sections> ParseSettings(const QByteArray& bytes, QString& problem)
         problem = QStringLiteral("the file is not UTF-8 text");
         return std::nullopt;
     }
-    Sections sections;
+    SettingsDocument document;
     // Sets of what was seen, so that a large file is read in linear time.
     QSet<QString> seenSections;
     QSet<QString> seenKeys;
-    const QList<QStringView> lines = QStringView(text).split(u'\n');
+    QList<QStringView> lines = QStringView(text).split(u'\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) {
+        lines.pop_back(); // the end of the last line
+    }
     for (qsizetype n = 0; n < lines.size(); ++n) {
-        QStringView line = lines[n];
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
+        Line line;
+        line.text = lines[n].endsWith(u'\r') ? lines[n].chopped(1).toString() : lines[n].toString();
+        const QStringView content = QStringView(line.text).trimmed();
         const auto damaged = [&] {
             problem = QStringLiteral("the file is damaged at line %1").arg(n + 1);
             return std::nullopt;
         };
-        if (line.isEmpty() || line.startsWith(u'#')) {
+        if (content.isEmpty() || content.startsWith(u'#') || content.startsWith(u';')) {
+            document.lines_.push_back(std::move(line));
             continue;
         }
-        if (line.startsWith(u'[')) {
-            if (!line.endsWith(u']')) {
-                return damaged();
-            }
-            const QList<QStringView> parts = line.sliced(1).chopped(1).split(u'/');
-            SettingsSection section;
-            if (parts.size() != 2 || !Unescape(parts[0], section.app) ||
-                !Unescape(parts[1], section.name)) {
+        if (content.startsWith(u'[')) {
+            const QList<QStringView> parts = content.sliced(1).chopped(1).split(u'/');
+            line.kind = Kind::Header;
+            if (!content.endsWith(u']') || parts.size() != 2 || !Unescape(parts[0], line.a) ||
+                !Unescape(parts[1], line.b)) {
                 return damaged();
             }
             // The escaped form is unique, and "/" is always escaped in it.
-            const QString id = Escape(section.app) + u'/' + Escape(section.name);
+            const QString id = Escape(line.a) + u'/' + Escape(line.b);
             if (seenSections.contains(id)) {
                 return damaged();
             }
             seenSections.insert(id);
             seenKeys.clear();
-            sections.push_back(std::move(section));
+            document.lines_.push_back(std::move(line));
             continue;
         }
-        const qsizetype equals = line.indexOf(u'=');
-        QString key;
-        QString value;
-        if (sections.empty() || equals < 0 || !Unescape(line.left(equals), key) ||
-            !Unescape(line.sliced(equals + 1), value) || seenKeys.contains(key)) {
+        const qsizetype equals = content.indexOf(u'=');
+        line.kind = Kind::Pair;
+        if (seenSections.isEmpty() || equals < 0 || !Unescape(content.left(equals), line.a) ||
+            !Unescape(content.sliced(equals + 1), line.b) ||
+            seenKeys.contains(line.a.toCaseFolded())) {
             return damaged();
         }
-        seenKeys.insert(key);
-        sections.back().keys.emplace_back(std::move(key), std::move(value));
+        seenKeys.insert(line.a.toCaseFolded());
+        document.lines_.push_back(std::move(line));
+    }
+    return document;
+}
+
+QByteArray SettingsDocument::Format() const {
+    QString text;
+    for (const Line& line : lines_) {
+        text += line.text + u'\n';
+    }
+    return text.toUtf8();
+}
+
+std::vector<SettingsSection> SettingsDocument::Sections() const {
+    std::vector<SettingsSection> sections;
+    for (const Line& line : lines_) {
+        if (line.kind == Kind::Header) {
+            sections.push_back({line.a, line.b, {}});
+        } else if (line.kind == Kind::Pair) {
+            sections.back().keys.emplace_back(line.a, line.b);
+        }
     }
     return sections;
 }
 
-QByteArray FormatSettings(const Sections& sections) {
-    QString text = QStringLiteral("# Tarvo Othello settings. Keys stand in the order of their "
-                                  "creation; \\xHH stands for a character.\n");
-    for (const SettingsSection& section : sections) {
-        text += QStringLiteral("\n[%1/%2]\n").arg(Escape(section.app), Escape(section.name));
-        for (const auto& [key, value] : section.keys) {
-            text += Escape(key) + u'=' + Escape(value) + u'\n';
+qsizetype SettingsDocument::Find(const QString& app, const QString& section) const {
+    for (qsizetype i = 0; i < static_cast<qsizetype>(lines_.size()); ++i) {
+        const Line& line = lines_[static_cast<std::size_t>(i)];
+        if (line.kind == Kind::Header && line.a == app && line.b == section) {
+            return i;
         }
     }
-    return text.toUtf8();
+    return -1;
+}
+
+qsizetype SettingsDocument::End(qsizetype header) const {
+    qsizetype end = header + 1;
+    while (end < static_cast<qsizetype>(lines_.size()) &&
+           lines_[static_cast<std::size_t>(end)].kind != Kind::Header) {
+        ++end;
+    }
+    return end;
+}
+
+std::optional<KeyValues> SettingsDocument::Keys(const QString& app, const QString& section) const {
+    const qsizetype header = Find(app, section);
+    if (header < 0) {
+        return std::nullopt;
+    }
+    KeyValues keys;
+    for (qsizetype i = header + 1, end = End(header); i < end; ++i) {
+        const Line& line = lines_[static_cast<std::size_t>(i)];
+        if (line.kind == Kind::Pair) {
+            keys.emplace_back(line.a, line.b);
+        }
+    }
+    return keys;
+}
+
+void SettingsDocument::Save(const QString& app, const QString& section, const KeyValues& pairs) {
+    qsizetype header = Find(app, section);
+    if (header < 0) {
+        if (lines_.empty()) {
+            lines_.push_back({Kind::Kept,
+                              QStringLiteral("# Tarvo Othello settings. Keys stand in the order of "
+                                             "their creation; \\xHH stands for a character."),
+                              {},
+                              {}});
+        }
+        lines_.push_back({});
+        lines_.push_back(
+            {Kind::Header, u'[' + Escape(app) + u'/' + Escape(section) + u']', app, section});
+        header = static_cast<qsizetype>(lines_.size()) - 1;
+    }
+    for (const auto& [key, value] : pairs) {
+        qsizetype last = header; // the section's last pair, or its header
+        bool found = false;
+        for (qsizetype i = header + 1, end = End(header); i < end && !found; ++i) {
+            Line& line = lines_[static_cast<std::size_t>(i)];
+            if (line.kind != Kind::Pair) {
+                continue;
+            }
+            if (line.a.compare(key, Qt::CaseInsensitive) == 0) {
+                line.b = value;
+                line.text = PairText(line.a, value);
+                found = true;
+            }
+            last = i;
+        }
+        if (!found) {
+            lines_.insert(lines_.begin() + last + 1,
+                          {Kind::Pair, PairText(key, value), key, value});
+        }
+    }
+}
+
+bool SettingsDocument::DeleteSection(const QString& app, const QString& section) {
+    const qsizetype header = Find(app, section);
+    if (header < 0) {
+        return false;
+    }
+    lines_.erase(lines_.begin() + header, lines_.begin() + End(header));
+    return true;
 }
 
 } // namespace tarvo

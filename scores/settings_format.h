@@ -14,20 +14,43 @@ struct SettingsSection {
     QString app;
     QString name;
     KeyValues keys; // in the order of their creation
-
     bool operator==(const SettingsSection&) const = default;
 };
 
-using Sections = std::vector<SettingsSection>;
+// The settings file: UTF-8 lines, "[app/section]" headers and "key = value"
+// lines, with the characters that would change a line's meaning written as
+// \xHH; blank lines and lines that start with "#" or ";" are kept as the user
+// wrote them, and so is every line the program does not change. Keys are
+// matched without regard to case.
+class SettingsDocument {
+public:
+    // Nothing when the text is damaged: not UTF-8, a line that fits none of
+    // the forms, a section or key that appears twice; `problem` says where.
+    static std::optional<SettingsDocument> Parse(const QByteArray& bytes, QString& problem);
+    QByteArray Format() const;
 
-// The settings file's text: UTF-8 lines, "# " comments, "[app/section]"
-// headers and "key=value" lines, each name and value with the characters
-// that would change a line's meaning written as \xHH. Nothing when the text
-// is damaged: not UTF-8, a line that fits none of these, a section or key
-// that appears twice; `problem` then says where.
-std::optional<Sections> ParseSettings(const QByteArray& bytes, QString& problem);
+    std::vector<SettingsSection> Sections() const;
+    // The section's pairs; nothing when it does not exist.
+    std::optional<KeyValues> Keys(const QString& app, const QString& section) const;
+    // Replaces the value of each key the section has and adds the others at
+    // its end; a missing section is added at the file's end.
+    void Save(const QString& app, const QString& section, const KeyValues& pairs);
+    // Removes the section with all its lines; false when there is none.
+    bool DeleteSection(const QString& app, const QString& section);
 
-// The file's text of `sections`; reading it back gives them unchanged.
-QByteArray FormatSettings(const Sections& sections);
+private:
+    enum class Kind { Kept, Header, Pair };
+    struct Line {
+        Kind kind = Kind::Kept;
+        QString text; // as it stands in the file
+        QString a, b; // a header's application and section, or a pair's key and value
+    };
+    // The index of the section's header, or -1.
+    qsizetype Find(const QString& app, const QString& section) const;
+    // One past the section's last line.
+    qsizetype End(qsizetype header) const;
+
+    std::vector<Line> lines_;
+};
 
 } // namespace tarvo

@@ -9,7 +9,6 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <algorithm>
 #include <optional>
 
 namespace tarvo {
@@ -24,7 +23,7 @@ constexpr int kFileAccessError = 75;
         QStringLiteral("Path/File access error: %1: %2").arg(path, why).toStdString());
 }
 
-Sections Read(const QString& path) {
+SettingsDocument Read(const QString& path) {
     QFile file(path);
     if (!file.exists()) {
         return {};
@@ -37,16 +36,16 @@ Sections Read(const QString& path) {
         Fail(path, file.errorString());
     }
     QString problem;
-    const std::optional<Sections> sections =
-        ParseSettings(file.read(SettingsStore::kMaxFileSize + 1), problem);
-    if (!sections) {
+    std::optional<SettingsDocument> document =
+        SettingsDocument::Parse(file.read(SettingsStore::kMaxFileSize + 1), problem);
+    if (!document) {
         Fail(path, problem + QStringLiteral(" and was left as it is"));
     }
-    return *sections;
+    return std::move(*document);
 }
 
-void Write(const QString& path, const Sections& sections) {
-    const QByteArray text = FormatSettings(sections);
+void Write(const QString& path, const SettingsDocument& document) {
+    const QByteArray text = document.Format();
     // A file over the limit could not be read again.
     if (text.size() > SettingsStore::kMaxFileSize) {
         Fail(path, QStringLiteral("the settings would grow too large, so nothing was changed"));
@@ -75,14 +74,9 @@ template <typename Change> void Modify(const QString& path, Change&& change) {
                        ? QStringLiteral("the folder cannot be written")
                        : QStringLiteral("another game keeps the file locked"));
     }
-    Sections sections = Read(path);
-    change(sections);
-    Write(path, sections);
-}
-
-Sections::iterator Find(Sections& sections, const QString& app, const QString& name) {
-    return std::find_if(sections.begin(), sections.end(),
-                        [&](const SettingsSection& s) { return s.app == app && s.name == name; });
+    SettingsDocument document = Read(path);
+    change(document);
+    Write(path, document);
 }
 
 } // namespace
@@ -96,7 +90,7 @@ QString SettingsStore::DefaultPath() {
 
 QString SettingsStore::Get(const QString& app, const QString& section, const QString& key) const {
     for (const auto& [k, v] : GetAll(app, section)) {
-        if (k == key) {
+        if (k.compare(key, Qt::CaseInsensitive) == 0) {
             return v;
         }
     }
@@ -104,38 +98,25 @@ QString SettingsStore::Get(const QString& app, const QString& section, const QSt
 }
 
 KeyValues SettingsStore::GetAll(const QString& app, const QString& section) const {
-    Sections sections = Read(path_);
-    const auto found = Find(sections, app, section);
-    return found == sections.end() ? KeyValues{} : found->keys;
+    return Read(path_).Keys(app, section).value_or(KeyValues{});
 }
 
 void SettingsStore::Save(const QString& app, const QString& section, const KeyValues& pairs) {
-    Modify(path_, [&](Sections& sections) {
-        auto found = Find(sections, app, section);
-        if (found == sections.end()) {
-            sections.push_back({app, section, {}});
-            found = std::prev(sections.end());
-        }
-        KeyValues& keys = found->keys;
-        for (const auto& pair : pairs) {
-            const auto existing = std::find_if(
-                keys.begin(), keys.end(), [&](const auto& kv) { return kv.first == pair.first; });
-            if (existing == keys.end()) {
-                keys.push_back(pair);
-            } else {
-                existing->second = pair.second;
-            }
-        }
+    Modify(path_, [&](SettingsDocument& document) { document.Save(app, section, pairs); });
+}
+
+void SettingsStore::Update(const QString& app, const QString& section,
+                           const std::function<KeyValues(const KeyValues&)>& change) {
+    Modify(path_, [&](SettingsDocument& document) {
+        document.Save(app, section, change(document.Keys(app, section).value_or(KeyValues{})));
     });
 }
 
 void SettingsStore::DeleteSection(const QString& app, const QString& section) {
-    Modify(path_, [&](Sections& sections) {
-        const auto found = Find(sections, app, section);
-        if (found == sections.end()) {
+    Modify(path_, [&](SettingsDocument& document) {
+        if (!document.DeleteSection(app, section)) {
             RaiseError(kInvalidProcedureCall);
         }
-        sections.erase(found);
     });
 }
 

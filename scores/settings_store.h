@@ -3,6 +3,7 @@
 #include "scores/settings_format.h"
 
 #include <QString>
+#include <functional>
 
 namespace tarvo {
 
@@ -27,6 +28,10 @@ public:
     // Creates each key at the section's end, or replaces its value, in the
     // order given and in one write: either all are saved or none.
     void Save(const QString& app, const QString& section, const KeyValues& keys);
+    // Reads the section's pairs, hands them to `change` and saves what it
+    // returns, all under the file's lock: no other game writes in between.
+    void Update(const QString& app, const QString& section,
+                const std::function<KeyValues(const KeyValues&)>& change);
     // Removes the section; raises error 5 when there is none.
     void DeleteSection(const QString& app, const QString& section);
 

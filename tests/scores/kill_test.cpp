@@ -1,5 +1,6 @@
 // A game killed while it writes its scores leaves the old table or the new
-// one, and no lock that blocks the next game.
+// one, and no lock that blocks the next game; two games never lose each
+// other's results.
 #include "scores/score_table.h"
 #include "scores/settings_store.h"
 
@@ -34,7 +35,7 @@ TEST(KilledWriter, TheFileHoldsTheOldOrTheNewTable) {
     const int kills = 300;
     for (int kill = 0; kill < kills; ++kill) {
         QProcess writer;
-        writer.start(QStringLiteral(SCORE_WRITER), {path, QString::number(saved + 1)});
+        writer.start(QStringLiteral(SCORE_WRITER), {path, "table", QString::number(saved + 1)});
         ASSERT_TRUE(writer.waitForStarted());
         // Kill it after a random number of finished tables, somewhere in
         // the next one; 0 may kill it before it has written anything.
@@ -63,6 +64,25 @@ TEST(KilledWriter, TheFileHoldsTheOldOrTheNewTable) {
     EXPECT_EQ(QDir(dir.filePath("config")).entryList(QDir::Files | QDir::Hidden),
               QStringList{"settings.ini"})
         << "no half-written copies or locks are left behind";
+}
+
+TEST(TwoGames, EndingAtTheSameMomentsKeepEveryResultThatBelongsInTheTopTen) {
+    for (int round = 0; round < 5; ++round) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.ini");
+        QProcess odd;
+        QProcess even;
+        odd.start(QStringLiteral(SCORE_WRITER), {path, "add", "1", "2", "30"});
+        even.start(QStringLiteral(SCORE_WRITER), {path, "add", "2", "2", "30"});
+        ASSERT_TRUE(odd.waitForFinished(60'000) && even.waitForFinished(60'000));
+        ASSERT_EQ(odd.exitCode() + even.exitCode(), 0) << odd.readAllStandardError().data();
+        SettingsStore store(path);
+        ScoreRecords records(store);
+        records.LoadScores();
+        for (int slot = 1; slot <= 10; ++slot) {
+            EXPECT_EQ(records.ScoreTable(slot), 61 - slot) << "round " << round;
+        }
+    }
 }
 
 } // namespace

@@ -134,8 +134,9 @@ TEST_F(ScoresTest, TheStoreKeepsKeysInTheOrderOfTheirFirstCreation) {
     store.DeleteSection("A", "B");
     EXPECT_TRUE(store.GetAll("A", "B").empty());
     EXPECT_EQ(store.Get("A", "Other", "x"), "y");
-    const QString nasty[] = {"a=b",      "[x/y]", "line\nbreak\r", "back\\slash\\x41",
-                             "#comment", "",      "ünïcødé ✓",     QString(QChar(0x7f))};
+    const QString nasty[] = {
+        "a=b",   "[x/y]", "line\nbreak\r", "back\\slash\\x41", "#comment",
+        ";note", "",      " spaced\t",     "ünïcødé ✓",        QString(QChar(0x7f))};
     for (const QString& text : nasty) {
         store.Save(text, text, {{text, text}});
     }
@@ -143,6 +144,18 @@ TEST_F(ScoresTest, TheStoreKeepsKeysInTheOrderOfTheirFirstCreation) {
         EXPECT_EQ(SettingsStore(store.filePath()).Get(text, text, text), text)
             << text.toStdString();
     }
+}
+
+TEST_F(ScoresTest, AHandEditedFileIsReadAndKeepsWhatTheProgramDoesNotChange) {
+    const QByteArray kept = "# my scores\n[Other/Thing]\n  a = 1\n\n[Tarvo Othello/Game scores]\n";
+    WriteRaw(kept + "  score1 = 60  \n \t\n; a note\nScore2=50\n");
+    records.LoadScores();
+    EXPECT_EQ(Table(), "60 50");
+    records.AddScore(55);
+    EXPECT_EQ(Contents().toStdString(),
+              (kept + "score1=60\n \t\n; a note\nScore2=55\nScore3=50\nScore4=\nScore5=\n"
+                      "Score6=\nScore7=\nScore8=\nScore9=\nScore10=\n")
+                  .toStdString());
 }
 
 TEST_F(ScoresTest, DamagedFilesRaiseAClearErrorAndAreNeverRewritten) {
