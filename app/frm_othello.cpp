@@ -255,6 +255,11 @@ bool frmOthello::MenuKeyPress(QObject* watched, QEvent* event) {
 
 bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A V release that went to a box or another window must not leave the
+    // board hidden.
+    if (watched == this && type == QEvent::WindowDeactivate) {
+        ShowBoardPicture(true);
+    }
     if (type == QEvent::KeyPress && MenuKeyPress(watched, event)) {
         return true;
     }
@@ -377,11 +382,7 @@ void frmOthello::ShowError(const RuntimeError& error) {
 }
 
 void frmOthello::RecordScore(int16_t humanCount) {
-    // A table that could not be read in full is not written over: saving it
-    // would replace the stored results that were not read.
-    if (Trapped(this, [this] { scores_.LoadScores(); })) {
-        Trapped(this, [this, humanCount] { scores_.AddScore(humanCount); });
-    }
+    Trapped(this, [this, humanCount] { scores_.RecordScore(humanCount); });
 }
 
 } // namespace tarvo

@@ -68,6 +68,7 @@ void TurnController::StopGame() {
 void TurnController::PlayGame() {
     Trap([&] {
         InitBoard(s_);
+        window_.ShowBoardPicture(true);
         window_.DrawBoard();
         bool humanWasClosedIn = false;
         enum class Step { HumanTurn, HumanChoice, ComputerTurn };
@@ -286,11 +287,11 @@ void TurnController::Form_KeyDown(int keyCode) {
 }
 
 void TurnController::Form_KeyUp(int keyCode) {
-    Trap([&] {
-        if (keyCode == kKeyV && s_.MoveCount > 1) {
-            window_.ShowBoardPicture(true);
-        }
-    });
+    // Whatever the count, so that a release after a box or a new game never
+    // leaves the board hidden.
+    if (keyCode == kKeyV) {
+        window_.ShowBoardPicture(true);
+    }
 }
 
 } // namespace tarvo

@@ -46,7 +46,9 @@ public:
     // Menu caption and toolbar buttons for the running or stopped state.
     virtual void ShowRunning(bool running) = 0;
     virtual void ShowError(const RuntimeError& error) = 0;
-    // LoadScores, then AddScore, each reporting its own failure.
+    // Loads the stored table, enters the count and saves it under one lock.
+    // A failure is reported, and a table that could not be read in full is
+    // not written over, since that would lose the results it did not read.
     virtual void RecordScore(int16_t humanCount) = 0;
     virtual RandomSource& Random() = 0;
 };

@@ -4,18 +4,20 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QTimer>
 
 namespace tarvo {
 
 namespace {
 
-constexpr int kQueryTimeoutMs = 5000;
+constexpr int kQueryTimeoutMs = 2000;
 
 // The string escapes of a desktop entry value: \s \n \t \r \\.
 QString UnescapeValue(const QString& value) {
@@ -81,27 +83,32 @@ std::optional<QStringList> SplitExec(const QString& exec) {
 
 } // namespace
 
-std::optional<QString> DefaultBrowserEntry() {
+QStringList BrowserEntryIds() {
+    QStringList ids;
     for (const char* type : {"x-scheme-handler/https", "text/html"}) {
+        // The query runs while the window goes on answering, and is given up
+        // after a while: a helper that hangs must not freeze the game.
         QProcess query;
+        QEventLoop loop;
+        QObject::connect(&query, &QProcess::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&query, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kQueryTimeoutMs, &loop, &QEventLoop::quit);
         query.start(QStringLiteral("xdg-mime"),
                     {QStringLiteral("query"), QStringLiteral("default"), QLatin1String(type)});
-        if (!query.waitForStarted(kQueryTimeoutMs)) {
-            return std::nullopt;
-        }
-        if (!query.waitForFinished(kQueryTimeoutMs)) {
+        loop.exec();
+        if (query.state() != QProcess::NotRunning) {
             query.kill();
-            query.waitForFinished(kQueryTimeoutMs);
+            query.waitForFinished();
             continue;
         }
         const QString id = QString::fromLocal8Bit(query.readAllStandardOutput())
                                .section(QLatin1Char('\n'), 0, 0)
                                .trimmed();
-        if (id.endsWith(QLatin1String(".desktop"))) {
-            return id;
+        if (id.endsWith(QLatin1String(".desktop")) && !ids.contains(id)) {
+            ids.append(id);
         }
     }
-    return std::nullopt;
+    return ids;
 }
 
 QString FindDesktopEntry(const QString& id) {
@@ -237,21 +244,21 @@ std::optional<CommandLine> ExpandExec(const DesktopEntry& entry, const QString& 
 }
 
 LaunchFailure LaunchBrowser(const QString& url) {
-    const std::optional<QString> id = DefaultBrowserEntry();
-    if (!id) {
-        return LaunchFailure::NoBrowser;
+    // The https handler first; when its entry is missing or unusable, the
+    // HTML handler.
+    for (const QString& id : BrowserEntryIds()) {
+        const QString file = FindDesktopEntry(id);
+        const std::optional<DesktopEntry> entry =
+            file.isEmpty() ? std::nullopt : ReadDesktopEntry(file);
+        const std::optional<CommandLine> command =
+            entry ? ExpandExec(*entry, file, url) : std::nullopt;
+        if (command) {
+            return QProcess::startDetached(command->program, command->arguments, QString())
+                       ? LaunchFailure::None
+                       : LaunchFailure::NotStarted;
+        }
     }
-    const QString file = FindDesktopEntry(*id);
-    const std::optional<DesktopEntry> entry =
-        file.isEmpty() ? std::nullopt : ReadDesktopEntry(file);
-    const std::optional<CommandLine> command = entry ? ExpandExec(*entry, file, url) : std::nullopt;
-    if (!command) {
-        return LaunchFailure::NoBrowser;
-    }
-    if (!QProcess::startDetached(command->program, command->arguments, QString())) {
-        return LaunchFailure::NotStarted;
-    }
-    return LaunchFailure::None;
+    return LaunchFailure::NoBrowser;
 }
 
 QString LaunchFailureMessage(LaunchFailure failure) {

@@ -20,9 +20,9 @@ struct DesktopEntry {
     QString icon;
 };
 
-// The id of the desktop entry that opens web pages: the default handler of
-// https addresses, else of HTML files, as xdg-mime reports them.
-std::optional<QString> DefaultBrowserEntry();
+// The ids of the desktop entries that open web pages: the default handler of
+// https addresses, then of HTML files, as xdg-mime reports them.
+QStringList BrowserEntryIds();
 
 // The file of a desktop entry id in the XDG data folders, the user's first;
 // a "-" in the id may stand for a subfolder. Empty when there is none.

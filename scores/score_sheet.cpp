@@ -53,15 +53,15 @@ void scoresheet::showEvent(QShowEvent* event) {
 }
 
 void scoresheet::Form_Activate() {
+    // The load reports its own failure; the list then shows the table as far
+    // as it was read, and Reset stays at hand to clear a table that cannot be.
+    Trapped(this, [this] { scores_.LoadScores(); });
     lines_.clear();
-    Trapped(this, [this] {
-        scores_.LoadScores();
-        for (int slot = 1; slot <= 10; ++slot) {
-            if (scores_.ScoreTable(slot) != 0) {
-                lines_.append(PrintedScore(scores_.ScoreTable(slot)));
-            }
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (scores_.ScoreTable(slot) != 0) {
+            lines_.append(PrintedScore(scores_.ScoreTable(slot)));
         }
-    });
+    }
     cmdReset->setEnabled(!lines_.isEmpty());
     update();
 }

@@ -22,7 +22,7 @@ struct Game {
 TEST(TurnLoop, Games) {
     const Game games[] = {
         {"a move and the answer", "", 0, "35",
-         "colour dialog|running|draw|status: Your turn ...|owner: you|" + kMove35 +
+         "colour dialog|running|shown|draw|status: Your turn ...|owner: you|" + kMove35 +
              "status: My turn now ...|owner: comp|mark "},
         {"the computer opens", "", 1, "", "draw|status: My turn now ...|owner: comp|mark "},
         {"cancelled colour dialog", "", -1, "", "colour dialog|end"},
@@ -60,7 +60,8 @@ TEST(TurnLoop, Games) {
         {"Stop in a pause", "", 0, "35 s+@p", "mark 35|pause 500|confirm stop|" + kStopped},
         {"Stop in the search", "", 0, "35 s+@s", "owner: comp|confirm stop|" + kStopped},
         {"Start in a stopped game's pause", "", 0, "35 s+@p w@p s+",
-         "confirm stop|stopped|status: Game stopped|colour dialog|running|draw|status: My turn "
+         "confirm stop|stopped|status: Game stopped|colour dialog|running|shown|draw|status: My "
+         "turn "
          "now ...|owner: comp|mark "},
         {"closed in a wait", "", 0, "35 q", "status: Your turn ...|owner: you|end"},
         {"closed in a pause", "", 0, "35 q@p", "owner: you|mark 35|pause 500|end"},
@@ -120,7 +121,7 @@ TEST(TurnLoop, TheSixtiethPlacementEndsTheGame) {
 
 TEST(PeekKey, VHidesTheBoardOnlyAfterTwoPlacements) {
     const std::tuple<int16_t, int, const char*> rows[] = {
-        {1, 86, "end"}, {2, 86, "hidden|shown|end"}, {37, 87, "end"}};
+        {1, 86, "shown|end"}, {2, 86, "hidden|shown|end"}, {37, 87, "end"}};
     for (const auto& [moves, key, log] : rows) {
         ScriptedWindow w;
         w.state.MoveCount = moves;

@@ -83,6 +83,10 @@ TEST_F(WindowTest, ReleasesDigitsAndTheVKeyReachTheGame) {
     EXPECT_FALSE(picV->isVisible());
     QTest::keyRelease(&window, Qt::Key_V);
     EXPECT_TRUE(picV->isVisible());
+    QTest::keyPress(&window, Qt::Key_V);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&window, &deactivate);
+    EXPECT_TRUE(picV->isVisible()) << "a release that goes to another window";
 }
 
 TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {

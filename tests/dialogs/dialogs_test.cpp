@@ -117,11 +117,19 @@ TEST_F(DesktopFolders, TheBrowserGetsTheAddressByteForByteOrTheFailureIsTold) {
     EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NotStarted);
 
     WriteEntry(system.path(), "viewer.desktop", "Exec=" + Saver("viewer") + " %u\n");
-    DefaultHandlers("", "viewer.desktop");
+    DefaultHandlers("gone.desktop", "viewer.desktop");
     const QString url =
         QString::fromUtf8("https://www.tarvo.example/a b/'q'\"d\"$HOME;&|*?~\\%20\xc3\xa9");
     ASSERT_EQ(LaunchBrowser(url), LaunchFailure::None);
     EXPECT_EQ(test::ReadWhenThere(bin.filePath("received")), url.toUtf8());
+}
+
+TEST_F(DesktopFolders, AHangingLookupIsGivenUpWhileTheWindowGoesOnAnswering) {
+    WriteProgram(bin.path(), "xdg-mime", "exec /bin/sleep 1000");
+    bool answered = false;
+    QTimer::singleShot(0, [&] { answered = true; });
+    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NoBrowser);
+    EXPECT_TRUE(answered);
 }
 
 TEST_F(DesktopFolders, SystemInformationStartsTheCurrentDesktopsProgramFirst) {
