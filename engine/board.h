@@ -1,0 +1,54 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+namespace tarvo::engine {
+
+// One bit a cell: bit (row - 1) * 8 + (column - 1), row 1 at the top, so a1
+// is bit 0 and h8 bit 63.
+using Bits = std::uint64_t;
+
+constexpr int CellIndex(int row, int col) {
+    return (row - 1) * 8 + col - 1;
+}
+constexpr Bits Bit(int cell) {
+    return Bits{1} << cell;
+}
+
+// The discs of the side to move and of its opponent.
+struct Position {
+    Bits mine = 0;
+    Bits theirs = 0;
+
+    Bits Empty() const { return ~(mine | theirs); }
+    int Empties() const { return std::popcount(Empty()); }
+    bool operator==(const Position&) const = default;
+};
+
+// The opening position, Black to move.
+Position Opening();
+
+// The cells where the side to move may play.
+Bits Moves(Bits mine, Bits theirs);
+inline Bits Moves(const Position& p) {
+    return Moves(p.mine, p.theirs);
+}
+
+// The opponent's discs that a disc on `cell` turns over.
+Bits Flips(Bits mine, Bits theirs, int cell);
+
+// The position after the side to move plays `cell`, the opponent to move.
+inline Position Play(const Position& p, int cell) {
+    const Bits flips = Flips(p.mine, p.theirs, cell);
+    return {p.theirs & ~flips, p.mine | flips | Bit(cell)};
+}
+inline Position Pass(const Position& p) {
+    return {p.theirs, p.mine};
+}
+
+// The number of move sequences of `depth` moves, a pass counting as a move
+// and a finished game as a leaf.
+std::uint64_t Perft(const Position& p, int depth);
+
+} // namespace tarvo::engine

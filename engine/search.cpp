@@ -1,0 +1,451 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tarvo::engine {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kTableBits = 18; // 2^18 entries of 16 bytes: 4 MiB
+constexpr int kInfinity = 1'000'000;
+// A finished game's disc difference outweighs every evaluation.
+constexpr int kDiscWorth = 1000;
+
+constexpr Bits kCorners = 0x8100000000000081ULL;
+constexpr Bits kNotColumnA = 0xfefefefefefefefeULL;
+constexpr Bits kNotColumnH = 0x7f7f7f7f7f7f7f7fULL;
+
+// The cells next to each corner, diagonally (X) and along the edges (C).
+struct CornerCells {
+    int corner, x, c1, c2;
+};
+constexpr std::array<CornerCells, 4> kCornerCells = {
+    {{0, 9, 1, 8}, {7, 14, 6, 15}, {56, 49, 57, 48}, {63, 54, 62, 55}}};
+
+// Directions in pairs of opposites, for the four lines through a cell.
+constexpr std::array<std::pair<int, Bits>, 8> kDirections = {{{1, kNotColumnA},
+                                                              {-1, kNotColumnH},
+                                                              {8, ~Bits{0}},
+                                                              {-8, ~Bits{0}},
+                                                              {9, kNotColumnA},
+                                                              {-9, kNotColumnH},
+                                                              {7, kNotColumnH},
+                                                              {-7, kNotColumnA}}};
+
+Bits Shift(Bits b, int i) {
+    const auto [shift, mask] = kDirections[static_cast<std::size_t>(i)];
+    return (shift > 0 ? b << shift : b >> -shift) & mask;
+}
+
+Bits Neighbours(Bits b) {
+    Bits around = 0;
+    for (int i = 0; i < 8; ++i) {
+        around |= Shift(b, i);
+    }
+    return around;
+}
+
+// Discs that can never be turned, as far as this cheap test sees: along each
+// of the four lines through it, a disc has the board's edge or a stable disc
+// of its own colour next to it. It grows from the corners along the edges.
+Bits Stable(Bits own) {
+    Bits stable = 0;
+    for (;;) {
+        Bits next = own;
+        for (int axis = 0; axis < 8; axis += 2) {
+            Bits safe = 0;
+            for (const int i : {axis, axis + 1}) {
+                // Cells whose neighbour in direction i is stable or off the board.
+                const int back = i ^ 1;
+                safe |= Shift(stable, back) | ~Shift(~Bits{0}, back);
+            }
+            next &= safe;
+        }
+        if (next == stable) {
+            return stable;
+        }
+        stable = next;
+    }
+}
+
+int Count(Bits b) {
+    return std::popcount(b);
+}
+
+// The result of a finished game for the side to move, empty cells counting
+// for the winner.
+int FinalDifference(const Position& p) {
+    const int difference = Count(p.mine) - Count(p.theirs);
+    const int empties = p.Empties();
+    return difference > 0 ? difference + empties : difference < 0 ? difference - empties : 0;
+}
+
+std::uint64_t Mix(std::uint64_t x) {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+
+std::uint64_t Key(const Position& p) {
+    return Mix(p.mine) ^ Mix(p.theirs + 0x9e3779b97f4a7c15ULL);
+}
+
+// Moves in the order to try them: the table's move first, then those that
+// leave the opponent the fewest replies, corners before others.
+struct OrderedMoves {
+    std::array<std::pair<int, int>, 32> moves{}; // key, cell
+    int size = 0;
+
+    OrderedMoves(const Position& p, Bits moves, int first) {
+        for (; moves != 0; moves &= moves - 1) {
+            const int cell = std::countr_zero(moves);
+            const Position next = Play(p, cell);
+            const Bits replies = Moves(next);
+            const Bits around = Neighbours(next.theirs | Bit(cell)) & next.Empty();
+            int key = (Count(replies) + Count(replies & kCorners)) * 16 + Count(around) -
+                      ((Bit(cell) & kCorners) != 0 ? 32 : 0);
+            if (cell == first) {
+                key = -kInfinity;
+            }
+            this->moves[static_cast<std::size_t>(size++)] = {key, cell};
+        }
+        std::sort(this->moves.begin(), this->moves.begin() + size);
+    }
+};
+
+} // namespace
+
+int Evaluate(const Position& p) {
+    const int mobility = Count(Moves(p)) - Count(Moves(p.theirs, p.mine));
+    const Bits nearEmpty = Neighbours(p.Empty());
+    const int frontier = Count(p.theirs & nearEmpty) - Count(p.mine & nearEmpty);
+    int corners = 0;
+    for (const CornerCells& c : kCornerCells) {
+        const Bits corner = Bit(c.corner);
+        const int sign = (p.mine & corner) != 0 ? 1 : (p.theirs & corner) != 0 ? -1 : 0;
+        corners += 25 * sign;
+        if (sign == 0) {
+            // A disc next to an empty corner may give the corner away.
+            const auto worth = [&](int cell) {
+                return (p.theirs & Bit(cell)) != 0 ? 1 : (p.mine & Bit(cell)) != 0 ? -1 : 0;
+            };
+            corners += 12 * worth(c.x) + 4 * (worth(c.c1) + worth(c.c2));
+        }
+    }
+    const int stable = Count(Stable(p.mine)) - Count(Stable(p.theirs));
+    const int empties = p.Empties();
+    const int discs = empties < 20 ? (Count(p.mine) - Count(p.theirs)) * (20 - empties) / 8 : 0;
+    return 3 * mobility + frontier + corners + 4 * stable + discs;
+}
+
+struct Searcher::Entry {
+    std::uint64_t key = 0;
+    std::int16_t lower = 0;
+    std::int16_t upper = 0;
+    std::int8_t depth = -1; // the middle-game depth, or 64 + empties for an exact result
+    std::int8_t cell = -1;
+};
+
+// One search: its limits, its counts and whether it must stop.
+class Searcher::Run {
+public:
+    Run(Entry* table, const std::atomic<bool>& stop, Clock::time_point deadline)
+        : table_(table), stop_(stop), deadline_(deadline) {}
+
+    bool aborted() const { return aborted_; }
+    std::uint64_t nodes() const { return nodes_; }
+
+    // The best cell and its score at the root, by the middle-game search.
+    std::pair<int, int> Root(const Position& p, int depth, int first) {
+        return RootOf(p, first, [&](const Position& next, int alpha, int beta) {
+            return -AlphaBeta(next, depth - 1, -beta, -alpha);
+        });
+    }
+    std::pair<int, int> RootExact(const Position& p, int first) {
+        return RootOf(p, first, [&](const Position& next, int alpha, int beta) {
+            return -Solve(next, -beta, -alpha);
+        });
+    }
+
+private:
+    bool MustStop() {
+        if ((++nodes_ & 1023) == 0 &&
+            (stop_.load(std::memory_order_relaxed) || Clock::now() >= deadline_)) {
+            aborted_ = true;
+        }
+        return aborted_;
+    }
+
+    Entry& Slot(std::uint64_t key) { return table_[key & ((1U << kTableBits) - 1)]; }
+
+    template <typename Child>
+    std::pair<int, int> RootOf(const Position& p, int first, Child child) {
+        const OrderedMoves ordered(p, Moves(p), first);
+        int best = -kInfinity;
+        int bestCell = ordered.moves[0].second;
+        for (int i = 0; i < ordered.size && !aborted_; ++i) {
+            const int cell = ordered.moves[static_cast<std::size_t>(i)].second;
+            const Position next = Play(p, cell);
+            int score = i == 0 ? child(next, -kInfinity, kInfinity) : child(next, best, best + 1);
+            if (i > 0 && score > best && !aborted_) {
+                score = child(next, best, kInfinity);
+            }
+            if (score > best && !aborted_) {
+                best = score;
+                bestCell = cell;
+            }
+        }
+        return {bestCell, best};
+    }
+
+    int AlphaBeta(const Position& p, int depth, int alpha, int beta) {
+        if (MustStop()) {
+            return 0;
+        }
+        const Bits moves = Moves(p);
+        if (moves == 0) {
+            if (Moves(p.theirs, p.mine) == 0) {
+                return FinalDifference(p) * kDiscWorth;
+            }
+            return -AlphaBeta(Pass(p), depth, -beta, -alpha);
+        }
+        if (depth <= 0) {
+            return Evaluate(p);
+        }
+        const std::uint64_t key = Key(p);
+        Entry& entry = Slot(key);
+        int first = -1;
+        if (entry.key == key) {
+            first = entry.cell;
+            if (entry.depth >= depth && entry.depth < 64) {
+                if (entry.lower >= beta) {
+                    return entry.lower;
+                }
+                if (entry.upper <= alpha) {
+                    return entry.upper;
+                }
+            }
+        }
+        const int alphaIn = alpha;
+        const OrderedMoves ordered(p, moves, first);
+        int best = -kInfinity;
+        int bestCell = -1;
+        for (int i = 0; i < ordered.size; ++i) {
+            const int cell = ordered.moves[static_cast<std::size_t>(i)].second;
+            const Position next = Play(p, cell);
+            int score;
+            if (i == 0) {
+                score = -AlphaBeta(next, depth - 1, -beta, -alpha);
+            } else {
+                score = -AlphaBeta(next, depth - 1, -alpha - 1, -alpha);
+                if (score > alpha && score < beta) {
+                    score = -AlphaBeta(next, depth - 1, -beta, -score);
+                }
+            }
+            if (aborted_) {
+                return 0;
+            }
+            if (score > best) {
+                best = score;
+                bestCell = cell;
+                alpha = std::max(alpha, score);
+                if (alpha >= beta) {
+                    break;
+                }
+            }
+        }
+        // Evaluations fit 16 bits; finished games are stored clamped.
+        const auto narrow = [](int v) {
+            return static_cast<std::int16_t>(std::clamp(v, -32000, 32000));
+        };
+        entry = {key, best > alphaIn ? narrow(best) : std::int16_t{-32000},
+                 best < beta ? narrow(best) : std::int16_t{32000}, static_cast<std::int8_t>(depth),
+                 static_cast<std::int8_t>(bestCell)};
+        return best;
+    }
+
+    // The exact final disc difference, within alpha and beta.
+    int Solve(const Position& p, int alpha, int beta) {
+        if (MustStop()) {
+            return 0;
+        }
+        const Bits empty = p.Empty();
+        const int empties = Count(empty);
+        if (empties == 1) {
+            return LastCell(p, std::countr_zero(empty));
+        }
+        const Bits moves = Moves(p);
+        if (moves == 0) {
+            if (Moves(p.theirs, p.mine) == 0) {
+                return FinalDifference(p);
+            }
+            return -Solve(Pass(p), -beta, -alpha);
+        }
+        if (empties <= 4) {
+            return SolveNear(p, moves, empty, alpha, beta);
+        }
+        const std::uint64_t key = Key(p);
+        Entry& entry = Slot(key);
+        int first = -1;
+        if (entry.key == key) {
+            first = entry.cell;
+            if (entry.depth == 64 + empties) {
+                if (entry.lower >= beta) {
+                    return entry.lower;
+                }
+                if (entry.upper <= alpha) {
+                    return entry.upper;
+                }
+                alpha = std::max<int>(alpha, entry.lower);
+                beta = std::min<int>(beta, entry.upper);
+            }
+        }
+        const int alphaIn = alpha;
+        const OrderedMoves ordered(p, moves, first);
+        int best = -kInfinity;
+        int bestCell = -1;
+        for (int i = 0; i < ordered.size; ++i) {
+            const int cell = ordered.moves[static_cast<std::size_t>(i)].second;
+            const Position next = Play(p, cell);
+            int score;
+            if (i == 0) {
+                score = -Solve(next, -beta, -alpha);
+            } else {
+                score = -Solve(next, -alpha - 1, -alpha);
+                if (score > alpha && score < beta) {
+                    score = -Solve(next, -beta, -score);
+                }
+            }
+            if (aborted_) {
+                return 0;
+            }
+            if (score > best) {
+                best = score;
+                bestCell = cell;
+                alpha = std::max(alpha, score);
+                if (alpha >= beta) {
+                    break;
+                }
+            }
+        }
+        entry = {key, static_cast<std::int16_t>(best > alphaIn ? best : -64),
+                 static_cast<std::int16_t>(best < beta ? best : 64),
+                 static_cast<std::int8_t>(64 + empties), static_cast<std::int8_t>(bestCell)};
+        return best;
+    }
+
+    // Few empty cells: no table and no sorting by mobility, but the cells of
+    // regions with an odd number of empty cells first, since the last move
+    // in a region is often worth most.
+    int SolveNear(const Position& p, Bits moves, Bits empty, int alpha, int beta) {
+        constexpr std::array<Bits, 4> kQuadrants = {0x000000000f0f0f0fULL, 0x00000000f0f0f0f0ULL,
+                                                    0x0f0f0f0f00000000ULL, 0xf0f0f0f000000000ULL};
+        Bits odd = 0;
+        for (const Bits q : kQuadrants) {
+            odd |= (Count(empty & q) & 1) != 0 ? q : 0;
+        }
+        int best = -kInfinity;
+        for (const Bits group : {moves & odd, moves & ~odd}) {
+            for (Bits m = group; m != 0; m &= m - 1) {
+                const int score = -Solve(Play(p, std::countr_zero(m)), -beta, -alpha);
+                if (aborted_) {
+                    return 0;
+                }
+                if (score > best) {
+                    best = score;
+                    alpha = std::max(alpha, score);
+                    if (alpha >= beta) {
+                        return best;
+                    }
+                }
+            }
+        }
+        return best;
+    }
+
+    int LastCell(const Position& p, int cell) {
+        const int difference = Count(p.mine) - Count(p.theirs);
+        if (const int n = Count(Flips(p.mine, p.theirs, cell)); n > 0) {
+            return difference + 2 * n + 1;
+        }
+        if (const int n = Count(Flips(p.theirs, p.mine, cell)); n > 0) {
+            return difference - 2 * n - 1;
+        }
+        return difference > 0 ? difference + 1 : difference < 0 ? difference - 1 : 0;
+    }
+
+    Entry* table_;
+    const std::atomic<bool>& stop_;
+    Clock::time_point deadline_;
+    std::uint64_t nodes_ = 0;
+    bool aborted_ = false;
+};
+
+Searcher::Searcher() : table_(new Entry[std::size_t{1} << kTableBits]) {}
+
+Searcher::~Searcher() = default;
+
+Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop) {
+    if (Moves(p) == 0) {
+        if (Moves(p.theirs, p.mine) == 0) {
+            return {-1, FinalDifference(p), true, 0, 0};
+        }
+        Result other = Solve(Pass(p), stop);
+        return {-1, -other.score, other.exact, 0, other.nodes};
+    }
+    Result result;
+    Run run(table_.get(), stop, Clock::time_point::max());
+    std::tie(result.cell, result.score) = run.RootExact(p, -1);
+    result.exact = !run.aborted();
+    result.nodes = run.nodes();
+    return result;
+}
+
+Result Searcher::Search(const Position& p, const Limits& limits, const std::atomic<bool>& stop) {
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point deadline =
+        limits.time.count() > 0 ? start + limits.time : Clock::time_point::max();
+    Result result;
+    if (Moves(p) == 0) {
+        return result;
+    }
+    if (p.Empties() <= limits.exactFrom) {
+        // The exact solution, if it comes within the first part of the budget.
+        Run run(table_.get(), stop,
+                limits.time.count() > 0 ? start + limits.time * 3 / 5 : Clock::time_point::max());
+        std::tie(result.cell, result.score) = run.RootExact(p, -1);
+        result.nodes = run.nodes();
+        if (!run.aborted()) {
+            result.exact = true;
+            return result;
+        }
+    }
+    for (int depth = 1; depth <= std::min(limits.depth, p.Empties()); ++depth) {
+        // An iteration takes longer than all before it: one that would begin
+        // after half the budget is not begun.
+        if (limits.time.count() > 0 && Clock::now() > start + limits.time / 2) {
+            break;
+        }
+        Run run(table_.get(), stop, deadline);
+        const auto [cell, score] = run.Root(p, depth, result.cell);
+        result.nodes += run.nodes();
+        if (run.aborted()) {
+            break;
+        }
+        result.cell = cell;
+        result.score = score;
+        result.depth = depth;
+    }
+    if (result.cell < 0) {
+        // Stopped before the first iteration ended: any legal move will do.
+        result.cell = std::countr_zero(Moves(p));
+    }
+    return result;
+}
+
+} // namespace tarvo::engine

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "engine/board.h"
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+
+namespace tarvo::engine {
+
+// How far a search may go.
+struct Limits {
+    int depth = 60;                    // the deepest iteration of the middle-game search
+    std::chrono::milliseconds time{0}; // the whole move's budget; 0 for none
+    int exactFrom = 0;                 // solve exactly from this many empty cells on
+};
+
+// The levels above the classic player: a short search, exact from 14 empty
+// cells on; and a search of about a second, exact from 20 empty cells on
+// when that can be done within the second.
+constexpr Limits kStrongLevel{4, std::chrono::milliseconds(0), 14};
+constexpr Limits kExpertLevel{60, std::chrono::milliseconds(1000), 20};
+
+struct Result {
+    int cell = -1;      // the move, or -1 when the side to move must pass
+    int score = 0;      // exact: the final disc difference; otherwise the evaluation
+    bool exact = false; // the score is the result with best play
+    int depth = 0;      // of the last finished middle-game iteration
+    std::uint64_t nodes = 0;
+};
+
+// The position's worth for the side to move: mobility, potential mobility,
+// corners and the cells next to empty corners, stable discs and, late in the
+// game, the discs themselves.
+int Evaluate(const Position& p);
+
+// Searches positions with a transposition table of its own, allocated once.
+// A search that is told to stop, or that runs out of time, returns at once
+// with the best move it has found.
+class Searcher {
+public:
+    Searcher();
+    ~Searcher();
+    Searcher(const Searcher&) = delete;
+    Searcher& operator=(const Searcher&) = delete;
+
+    Result Search(const Position& p, const Limits& limits, const std::atomic<bool>& stop);
+    // The exact final disc difference with best play from both sides, empty
+    // cells counting for the winner, and a move that reaches it. Not exact
+    // when it was stopped.
+    Result Solve(const Position& p, const std::atomic<bool>& stop);
+
+private:
+    struct Entry;
+    class Run;
+
+    std::unique_ptr<Entry[]> table_;
+};
+
+} // namespace tarvo::engine

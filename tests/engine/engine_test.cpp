@@ -1,0 +1,124 @@
+#include "engine/search.h"
+#include "game/rules.h"
+#include "support/board_diagram.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tarvo {
+namespace {
+
+using engine::Bit;
+using engine::Bits;
+using engine::CellIndex;
+using engine::Position;
+
+TEST(Engine, PerftFromTheOpeningCountsPassesAsMovesAndFinishedGamesAsLeaves) {
+    const std::uint64_t expected[] = {4, 12, 56, 244, 1396, 8200, 55092, 390216, 3005288, 24571284};
+    for (int depth = 1; depth <= 10; ++depth) {
+        EXPECT_EQ(engine::Perft(engine::Opening(), depth), expected[depth - 1]) << depth;
+    }
+}
+
+Position FromState(const GameState& s, int16_t mover) {
+    Position p;
+    for (int r = 1; r <= 8; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            const int16_t code = s.Board(r, c);
+            if (code == mover) {
+                p.mine |= Bit(CellIndex(r, c));
+            } else if (code != Empty) {
+                p.theirs |= Bit(CellIndex(r, c));
+            }
+        }
+    }
+    return p;
+}
+
+// Random games by the model's rules; each position's moves and flips by
+// the engine's bitboards must agree with them.
+TEST(Engine, MovesAndFlipsAgreeWithTheModelsRules) {
+    std::mt19937 rng(20261207);
+    for (int game = 0; game < 300; ++game) {
+        GameState state = test::OpeningState();
+        for (int16_t mover = Black; state.MoveCount < 60; mover = OpponentOf(mover)) {
+            const Position p = FromState(state, mover);
+            Bits legal = 0;
+            for (const auto& [r, c] : test::LegalMoves(state, mover)) {
+                legal |= Bit(CellIndex(r, c));
+                GameState played = state;
+                FlipPieces(played, r, c, mover);
+                played.Board(r, c) = mover;
+                const Position after = engine::Play(p, CellIndex(r, c));
+                ASSERT_EQ(after, engine::Pass(FromState(played, mover))) << test::Diagram(state);
+            }
+            ASSERT_EQ(engine::Moves(p), legal) << test::Diagram(state);
+            const auto moves = test::LegalMoves(state, mover);
+            if (moves.empty() && test::LegalMoves(state, OpponentOf(mover)).empty()) {
+                break;
+            }
+            if (!moves.empty()) {
+                test::Play(state, moves[rng() % moves.size()], mover);
+            }
+        }
+    }
+}
+
+// Plain minimax to the end, empty cells counting for the winner.
+int Minimax(const Position& p) {
+    const Bits moves = engine::Moves(p);
+    if (moves == 0) {
+        if (engine::Moves(p.theirs, p.mine) != 0) {
+            return -Minimax(engine::Pass(p));
+        }
+        const int d = std::popcount(p.mine) - std::popcount(p.theirs);
+        return d > 0 ? d + p.Empties() : d < 0 ? d - p.Empties() : 0;
+    }
+    int best = -100;
+    for (Bits m = moves; m != 0; m &= m - 1) {
+        best = std::max(best, -Minimax(engine::Play(p, std::countr_zero(m))));
+    }
+    return best;
+}
+
+TEST(Engine, TheSolverAgreesWithMinimaxAndTheSearchFindsTheSameResult) {
+    std::mt19937 rng(7);
+    engine::Searcher searcher;
+    const std::atomic<bool> go{false};
+    for (int game = 0; game < 60; ++game) {
+        Position p = engine::Opening();
+        while (p.Empties() > 9 || engine::Moves(p) == 0) {
+            Bits moves = engine::Moves(p);
+            if (moves == 0) {
+                p = engine::Pass(p);
+                continue;
+            }
+            for (int skip = static_cast<int>(rng() % static_cast<unsigned>(std::popcount(moves)));
+                 skip > 0; --skip) {
+                moves &= moves - 1;
+            }
+            p = engine::Play(p, std::countr_zero(moves));
+        }
+        const int expected = Minimax(p);
+        const engine::Result solved = searcher.Solve(p, go);
+        ASSERT_TRUE(solved.exact);
+        EXPECT_EQ(solved.score, expected);
+        EXPECT_EQ(-Minimax(engine::Play(p, solved.cell)), expected) << "the move reaches it";
+        const engine::Result searched = searcher.Search(p, {60, {}, 9}, go);
+        EXPECT_TRUE(searched.exact);
+        EXPECT_EQ(searched.score, expected);
+    }
+}
+
+TEST(Engine, AStoppedSearchStillGivesALegalMove) {
+    engine::Searcher searcher;
+    const std::atomic<bool> stop{true};
+    const Position p = engine::Opening();
+    const engine::Result result = searcher.Search(p, {60, {}, 64}, stop);
+    EXPECT_NE(engine::Moves(p) & Bit(result.cell), 0u);
+    EXPECT_FALSE(result.exact);
+    EXPECT_LT(result.nodes, 5000u);
+}
+
+} // namespace
+} // namespace tarvo
