@@ -7,6 +7,7 @@
 #include "dialogs/web_launch.h"
 #include "scores/score_sheet.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -16,6 +17,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <algorithm>
+#include <atomic>
+#include <thread>
 
 // The resources live in a static library, whose initialiser the linker
 // would otherwise drop.
@@ -37,6 +41,22 @@ QPixmap LogoPixmap() {
     QPainter painter(&pixmap);
     renderer.render(&painter);
     return pixmap;
+}
+
+const QString kOptionsSection = QStringLiteral("Options");
+const QString kLevelKey = QStringLiteral("Level");
+
+struct LevelInfo {
+    const char* name;
+    const char* caption;
+    const char* scoreSection;
+};
+constexpr LevelInfo kLevels[] = {{"Classic", "&Classic", "Game scores"},
+                                 {"Strong", "S&trong", "Game scores (Strong)"},
+                                 {"Expert", "&Expert", "Game scores (Expert)"}};
+
+const LevelInfo& InfoOf(Level level) {
+    return kLevels[static_cast<int>(level)];
 }
 
 QString FromUtf8(const std::string& text) {
@@ -69,6 +89,7 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     BuildMenu();
     BuildToolbar();
     BuildStatusBar();
+    LoadLevel();
     pictures_.picV->installEventFilter(this);
     qApp->installEventFilter(this);
     Form_Load();
@@ -126,6 +147,32 @@ void frmOthello::BuildMenu() {
         }
     }
     mnuGameStatus_ = menuItem(QStringLiteral("mnuGameStatus"));
+    QAction* exitSeparator = menuItem(QStringLiteral("mnuGameSep2"));
+    BuildLevelMenu(qobject_cast<QMenu*>(exitSeparator->parent()), exitSeparator);
+}
+
+void frmOthello::BuildLevelMenu(QMenu* game, QAction* before) {
+    auto* menu = new QMenu(QStringLiteral("&Level"), game);
+    game->insertMenu(before, menu);
+    auto* group = new QActionGroup(menu);
+    for (const LevelInfo& info : kLevels) {
+        QAction* action = menu->addAction(QString::fromLatin1(info.caption));
+        action->setObjectName(QStringLiteral("mnuLevel") + QLatin1String(info.name));
+        action->setCheckable(true);
+        action->setChecked(&info == &kLevels[0]);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, &info] { SetLevel(static_cast<Level>(&info - kLevels)); });
+    }
+}
+
+void frmOthello::SetLevel(Level level) {
+    level_ = level;
+    menuItem(QStringLiteral("mnuLevel") + QLatin1String(InfoOf(level).name))->setChecked(true);
+    Trapped(this, [this] {
+        scores_.store().Save(kScoreApp, kOptionsSection,
+                             {{kLevelKey, QString::fromLatin1(InfoOf(level_).name)}});
+    });
 }
 
 QAction* frmOthello::menuItem(const QString& name) const {
@@ -203,7 +250,12 @@ void frmOthello::ButtonClick(const QString& key) {
 }
 
 void frmOthello::mnuGameScore_Click() {
+    scores_.UseSection(QString::fromLatin1(InfoOf(level_).scoreSection));
     scoresheet sheet(scores_, this);
+    if (level_ != Level::Classic) {
+        sheet.setWindowTitle(sheet.windowTitle() +
+                             QStringLiteral(" (%1)").arg(InfoOf(level_).name));
+    }
     sheet.exec();
 }
 
@@ -238,6 +290,23 @@ void frmOthello::Form_Load() {
         InitBoard(state_);
         display_.DrawBoard(state_);
     });
+}
+
+void frmOthello::LoadLevel() {
+    // A settings file that cannot be read leaves the classic level; the score
+    // sheet and the game's end report the damage.
+    QString stored;
+    try {
+        stored = scores_.store().Get(kScoreApp, kOptionsSection, kLevelKey);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    for (const LevelInfo& info : kLevels) {
+        if (stored.compare(QLatin1String(info.name), Qt::CaseInsensitive) == 0) {
+            level_ = static_cast<Level>(&info - kLevels);
+            menuItem(QStringLiteral("mnuLevel") + QLatin1String(info.name))->setChecked(true);
+        }
+    }
 }
 
 bool frmOthello::MenuKeyPress(QObject* watched, QEvent* event) {
@@ -338,6 +407,46 @@ bool frmOthello::YieldToEvents() {
     return waits_.Yield();
 }
 
+GameWindow::SearchedMove frmOthello::SearchMove() {
+    gameLevel_ = std::min(gameLevel_, level_);
+    if (level_ == Level::Classic) {
+        return {};
+    }
+    if (!searcher_) {
+        searcher_ = std::make_unique<engine::Searcher>();
+    }
+    engine::Position position;
+    for (int r = 1; r <= 8; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            const int16_t code = state_.Board(r, c);
+            if (code != Empty) {
+                (code == state_.CompColor ? position.mine : position.theirs) |=
+                    engine::Bit(engine::CellIndex(r, c));
+            }
+        }
+    }
+    const engine::Limits limits =
+        level_ == Level::Strong ? engine::kStrongLevel : engine::kExpertLevel;
+    // The search runs beside the window, which goes on handling events;
+    // Stop, a new game or the end of the program tell it to stop at once.
+    std::atomic<bool> stop{false};
+    std::atomic<bool> done{false};
+    engine::Result result;
+    std::thread worker([&] {
+        result = searcher_->Search(position, limits, stop);
+        done = true;
+        QMetaObject::invokeMethod(
+            this, [this] { waits_.Wake(); }, Qt::QueuedConnection);
+    });
+    const bool completed = waits_.WaitUntil([&] { return done.load() || state_.StopFlag; });
+    stop = true;
+    worker.join();
+    if (result.cell < 0) {
+        return {false, completed, 0, 0};
+    }
+    return {false, completed, result.cell / 8 + 1, result.cell % 8 + 1};
+}
+
 void frmOthello::ShowBoardPicture(bool visible) {
     pictures_.picV->setVisible(visible);
 }
@@ -372,6 +481,9 @@ std::optional<int16_t> frmOthello::ChooseColour() {
 }
 
 void frmOthello::ShowRunning(bool running) {
+    if (running) {
+        gameLevel_ = level_;
+    }
     mnuGameStatus_->setText(running ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
     button(QStringLiteral("start"))->setVisible(!running);
     button(QStringLiteral("stop"))->setVisible(running);
@@ -382,6 +494,7 @@ void frmOthello::ShowError(const RuntimeError& error) {
 }
 
 void frmOthello::RecordScore(int16_t humanCount) {
+    scores_.UseSection(QString::fromLatin1(InfoOf(gameLevel_).scoreSection));
     Trapped(this, [this, humanCount] { scores_.RecordScore(humanCount); });
 }
 

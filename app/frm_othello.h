@@ -3,6 +3,7 @@
 #include "app/event_waits.h"
 #include "app/help_viewer.h"
 #include "app/turn_controller.h"
+#include "engine/search.h"
 #include "game/game_state.h"
 #include "game/random_source.h"
 #include "scores/score_table.h"
@@ -16,12 +17,17 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
+#include <memory>
 
 namespace tarvo {
 
 // The date panel's text: two-digit day, the month's short name in the
 // locale's language, four-digit year.
 QString StatusDate(QDate date, const QLocale& locale);
+
+// Who plays the computer's side: the weights player, or the engine with a
+// short or a timed search. Each keeps its own ten best results.
+enum class Level { Classic, Strong, Expert };
 
 // The main window: a 620 x 356 client area below the menu bar, holding the
 // toolbar at its top, the board pictures, the logo and the status bar. It
@@ -41,6 +47,9 @@ public:
     void mnuHelpTopics_Click();
     void mnuHelpWeb_Click();
     void mnuHelpAbout_Click();
+    // Game > Level: applies from the computer's next move and is remembered.
+    void SetLevel(Level level);
+    Level level() const { return level_; }
     // Runs the command of a toolbar button's key.
     void ButtonClick(const QString& key);
     // Opens `sURL` in the desktop's browser, or says why it cannot.
@@ -70,6 +79,7 @@ public:
     bool Pause(int ms) override;
     bool WaitForInput() override;
     bool YieldToEvents() override;
+    SearchedMove SearchMove() override;
     void ShowBoardPicture(bool visible) override;
     void Beep() override;
     void ShowOutsideBoard() override;
@@ -91,6 +101,8 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void Form_Load();
+    void BuildLevelMenu(QMenu* game, QAction* before);
+    void LoadLevel();
 
     QWidget* client_;
     BoardPictures pictures_;
@@ -104,6 +116,10 @@ private:
     EventWaits waits_;
     BoardDisplay display_;
     ScoreRecords& scores_;
+    Level level_ = Level::Classic;
+    // The weakest level the computer played at in this game: its table gets the result.
+    Level gameLevel_ = Level::Classic;
+    std::unique_ptr<engine::Searcher> searcher_;
     DefaultRandomSource random_;
     TurnController controller_;
 };

@@ -127,14 +127,12 @@ void TurnController::PlayGame() {
             case Step::ComputerTurn: {
                 ShowStatus("My turn now ...");
                 window_.ShowTurnOwner("comp");
-                AdjustWeights(s_);
-                bool yielded = true;
-                const BestMove best =
-                    SelectBestMoves(s_, [&] { yielded = yielded && window_.YieldToEvents(); });
-                if (MustReturn(yielded)) {
+                int row = 0;
+                int col = 0;
+                if (!ChooseComputerMove(row, col)) {
                     return;
                 }
-                if (best.BestWeight < 1) {
+                if (row == 0) {
                     if (humanWasClosedIn) {
                         ReportResult("I'm closed in - game is over !");
                         StopGame();
@@ -153,13 +151,12 @@ void TurnController::PlayGame() {
                     StopGame();
                     return;
                 }
-                const int16_t i = ChooseCandidate(s_.BestCount, window_.Random());
-                s_.CompRow = s_.BestRow(i);
-                s_.CompCol = s_.BestCol(i);
+                s_.CompRow = static_cast<int16_t>(row);
+                s_.CompCol = static_cast<int16_t>(col);
                 if (MustReturn(window_.MarkMove(s_.CompRow, s_.CompCol))) {
                     return;
                 }
-                // Every candidate turns at least one piece: no test needed.
+                // A candidate or a searched move always turns a piece: no test needed.
                 const int16_t gained = FlipPieces(s_, s_.CompRow, s_.CompCol, s_.CompColor);
                 s_.Board(s_.CompRow, s_.CompCol) = s_.CompColor;
                 if (MustReturn(window_.ShowGained(gained))) {
@@ -184,6 +181,33 @@ void TurnController::PlayGame() {
             }
         }
     });
+}
+
+bool TurnController::ChooseComputerMove(int& row, int& col) {
+    // The weights follow the game at every level, so that a change back to
+    // the classic player finds them as it left them.
+    AdjustWeights(s_);
+    const GameWindow::SearchedMove searched = window_.SearchMove();
+    if (MustReturn(searched.completed)) {
+        return false;
+    }
+    if (!searched.classic) {
+        row = searched.row;
+        col = searched.col;
+        return true;
+    }
+    bool yielded = true;
+    const BestMove best =
+        SelectBestMoves(s_, [&] { yielded = yielded && window_.YieldToEvents(); });
+    if (MustReturn(yielded)) {
+        return false;
+    }
+    if (best.BestWeight >= 1) {
+        const int16_t i = ChooseCandidate(s_.BestCount, window_.Random());
+        row = s_.BestRow(i);
+        col = s_.BestCol(i);
+    }
+    return true;
 }
 
 void TurnController::WaitForClick() {

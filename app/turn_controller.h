@@ -30,6 +30,15 @@ public:
     virtual bool WaitForInput() = 0;
     // Handles the pending events once; the computer's search calls it per cell.
     virtual bool YieldToEvents() = 0;
+    // The computer's move at the stronger levels, searched beside the window
+    // while it handles events. At the classic level nothing is searched.
+    struct SearchedMove {
+        bool classic = true;
+        bool completed = true; // false when the application is quitting
+        int row = 0;           // 0 for a pass
+        int col = 0;
+    };
+    virtual SearchedMove SearchMove() = 0;
     // Hides or shows the board picture, uncovering the latest move beneath.
     virtual void ShowBoardPicture(bool visible) = 0;
     virtual void Beep() = 0;
@@ -75,6 +84,9 @@ public:
 
 private:
     void PlayGame();
+    // The computer's move at the window's level: true with row 0 for a pass,
+    // false when the loop must return.
+    bool ChooseComputerMove(int& row, int& col);
     void WaitForClick();
     bool CheckAllTurnsPlayed();
     void ReportResult(const std::string& reason);

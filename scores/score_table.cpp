@@ -92,18 +92,25 @@ KeyValues ScoreRecords::Insert(int16_t score) {
     return keys;
 }
 
+void ScoreRecords::UseSection(const QString& section) {
+    if (section != section_) {
+        section_ = section;
+        ScoreTable = {};
+    }
+}
+
 void ScoreRecords::LoadScores() {
-    LoadFrom(store_.GetAll(kScoreApp, kScoreSection));
+    LoadFrom(store_.GetAll(kScoreApp, section_));
 }
 
 void ScoreRecords::AddScore(int16_t score) {
-    store_.Save(kScoreApp, kScoreSection, Insert(score));
+    store_.Save(kScoreApp, section_, Insert(score));
 }
 
 void ScoreRecords::RecordScore(int16_t score) {
     bool read = false;
     try {
-        store_.Update(kScoreApp, kScoreSection, [&](const KeyValues& keys) {
+        store_.Update(kScoreApp, section_, [&](const KeyValues& keys) {
             read = true;
             LoadFrom(keys);
             return Insert(score);
@@ -119,7 +126,7 @@ void ScoreRecords::RecordScore(int16_t score) {
 }
 
 void ScoreRecords::ClearScores() {
-    store_.DeleteSection(kScoreApp, kScoreSection);
+    store_.DeleteSection(kScoreApp, section_);
     for (int n = 1; n <= 10; ++n) {
         ScoreTable(n) = 0;
     }

@@ -22,6 +22,12 @@ class ScoreRecords {
 public:
     explicit ScoreRecords(SettingsStore& store) : store_(store) {}
 
+    SettingsStore& store() const { return store_; }
+    // The stored section the operations use, "Game scores" at first. Another
+    // section starts from an empty table.
+    const QString& section() const { return section_; }
+    void UseSection(const QString& section);
+
     CheckedArray<11> ScoreTable;
 
     // Copies the stored results into the table by their position in the
@@ -42,6 +48,7 @@ private:
     KeyValues Insert(int16_t score);
 
     SettingsStore& store_;
+    QString section_ = kScoreSection;
 };
 
 } // namespace tarvo

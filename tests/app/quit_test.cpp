@@ -52,6 +52,22 @@ TEST_F(QuittingWindow, CtrlQEndsTheProgramAndClosesTheHelp) {
     EXPECT_FALSE(window.helpViewer()->isVisible());
 }
 
+TEST_F(QuittingWindow, ExitDuringAnExpertSearchEndsItAtOnce) {
+    window.SetLevel(Level::Expert);
+    window.show();
+    QTimer::singleShot(0, [&] {
+        test::AnswerModal<frmStart>([](frmStart* d) {
+            d->optColor[1]->click();
+            d->cmdOK->click();
+        });
+        test::When([&] { return window.statusPanel(0)->text() == "My turn now ..."; },
+                   [&] { window.menuItem("mnuGameExit")->trigger(); });
+        window.mnuGameStatus()->trigger();
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(window.state().MoveCount, 0) << "no move was made";
+}
+
 // One game under random input, ended by closing the window or by Exit at a
 // random moment chosen by the seed in TARVO_QUIT_SEED.
 TEST(QuittingAtARandomMoment, TheProgramEndsPromptlyAndCleanly) {

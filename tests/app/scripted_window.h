@@ -100,6 +100,16 @@ public:
         Deliver('s');
         return !closed_;
     }
+    SearchedMove SearchMove() override {
+        if (!engineMove) {
+            return {};
+        }
+        Deliver('s');
+        return {false, !closed_, *engineMove / 10, *engineMove % 10};
+    }
+    // The move a stronger level finds, as row * 10 + column (0 for a pass);
+    // none at the classic level.
+    std::optional<int> engineMove;
     void ShowBoardPicture(bool visible) override { log.push_back(visible ? "shown" : "hidden"); }
     void Beep() override { log.push_back("beep"); }
     void ShowOutsideBoard() override { log.push_back("outside"); }

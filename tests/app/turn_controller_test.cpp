@@ -17,6 +17,7 @@ struct Game {
     int16_t colour;    // 0 Black, 1 White
     const char* script;
     std::string expected; // a part of the log
+    int engine = -1;      // a stronger level's move (row * 10 + column, 0 to pass); -1 classic
 };
 
 TEST(TurnLoop, Games) {
@@ -63,6 +64,11 @@ TEST(TurnLoop, Games) {
          "confirm stop|stopped|status: Game stopped|colour dialog|running|shown|draw|status: My "
          "turn "
          "now ...|owner: comp|mark "},
+        {"a searched move", "", 0, "35", "owner: comp|mark 36|pause 500|gained 1|", 36},
+        {"a searched pass", "", 0, "35",
+         "owner: comp|status: I Pass|pause 2000|status: Your turn ...|", 0},
+        {"Stop in a stronger level's search", "", 0, "35 s+@s",
+         "owner: comp|confirm stop|" + kStopped, 36},
         {"closed in a wait", "", 0, "35 q", "status: Your turn ...|owner: you|end"},
         {"closed in a pause", "", 0, "35 q@p", "owner: you|mark 35|pause 500|end"},
         {"closed in the search", "", 0, "35 q@s", "status: My turn now ...|owner: comp|end"},
@@ -73,6 +79,9 @@ TEST(TurnLoop, Games) {
             w.setUp = [&game](GameState& s) { test::SetBoard(s, game.board); };
         }
         w.Script(game.script);
+        if (game.engine >= 0) {
+            w.engineMove = game.engine;
+        }
         w.StartGame(game.colour < 0 ? std::nullopt : std::optional<int16_t>(game.colour));
         const std::string log = w.Log();
         EXPECT_NE(log.find(game.expected), std::string::npos) << game.name << "\n" << log;

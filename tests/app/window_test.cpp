@@ -149,6 +149,33 @@ TEST_F(WindowTest, EveryKeyAndButtonReachesItsCommandAlsoInTheMiddleOfAGame) {
     EXPECT_EQ(during, "score");
 }
 
+TEST_F(WindowTest, AStrongerLevelIsRememberedPlaysAndKeepsItsOwnTopTen) {
+    window.menuItem("mnuLevelStrong")->trigger();
+    EXPECT_EQ(frmOthello(clock, scores).level(), Level::Strong) << "a new window reads it";
+    AnswerModal<frmStart>([](frmStart* d) {
+        d->optColor[1]->click();
+        d->cmdOK->click();
+    });
+    // The engine's move is being marked; the fake clock then ends the pause.
+    test::When([&] { return window.state().CompRow != 0; },
+               [&] {
+                   clock.now += 10'000;
+                   AnswerBox(QMessageBox::Yes);
+                   window.mnuGameStatus()->trigger();
+               });
+    window.mnuGameStatus()->trigger();
+    window.RecordScore(33);
+    EXPECT_EQ(store.Get(kScoreApp, "Game scores (Strong)", "Score1"), "33");
+    EXPECT_EQ(store.Get(kScoreApp, kScoreSection, "Score1"), "");
+    QString title;
+    AnswerModal<QDialog>([&](QDialog* sheet) {
+        title = sheet->windowTitle();
+        sheet->reject();
+    });
+    window.mnuGameScore_Click();
+    EXPECT_EQ(title, "Othello game score sheet (Strong)");
+}
+
 TEST_F(WindowTest, F1OverAHighlightedMenuItemOpensItsTopic) {
     auto* menu = window.menuBar()->actions()[0]->menu();
     menu->popup(window.mapToGlobal(QPoint(10, 10)));
