@@ -185,22 +185,39 @@ private:
 
     template <typename Child>
     std::pair<int, int> RootOf(const Position& p, int first, Child child) {
-        const OrderedMoves ordered(p, Moves(p), first);
+        const auto [best, cell] = Principal(p, Moves(p), first, -kInfinity, kInfinity, child);
+        return {cell, best};
+    }
+
+    // The moves in their order, the first searched with the whole window and
+    // each other one with a null window first: the best score and its cell.
+    // `child` gives a move's score from the mover's side within a window.
+    template <typename Child>
+    std::pair<int, int> Principal(const Position& p, Bits moves, int first, int alpha, int beta,
+                                  Child child) {
+        const OrderedMoves ordered(p, moves, first);
         int best = -kInfinity;
         int bestCell = ordered.moves[0].second;
-        for (int i = 0; i < ordered.size && !aborted_; ++i) {
+        for (int i = 0; i < ordered.size; ++i) {
             const int cell = ordered.moves[static_cast<std::size_t>(i)].second;
             const Position next = Play(p, cell);
-            int score = i == 0 ? child(next, -kInfinity, kInfinity) : child(next, best, best + 1);
-            if (i > 0 && score > best && !aborted_) {
-                score = child(next, best, kInfinity);
+            int score = child(next, alpha, i == 0 ? beta : alpha + 1);
+            if (i > 0 && score > alpha && score < beta && !aborted_) {
+                score = child(next, score, beta);
             }
-            if (score > best && !aborted_) {
+            if (aborted_) {
+                break;
+            }
+            if (score > best) {
                 best = score;
                 bestCell = cell;
+                alpha = std::max(alpha, score);
+                if (alpha >= beta) {
+                    break;
+                }
             }
         }
-        return {bestCell, best};
+        return {best, bestCell};
     }
 
     int AlphaBeta(const Position& p, int depth, int alpha, int beta) {
@@ -232,32 +249,12 @@ private:
             }
         }
         const int alphaIn = alpha;
-        const OrderedMoves ordered(p, moves, first);
-        int best = -kInfinity;
-        int bestCell = -1;
-        for (int i = 0; i < ordered.size; ++i) {
-            const int cell = ordered.moves[static_cast<std::size_t>(i)].second;
-            const Position next = Play(p, cell);
-            int score;
-            if (i == 0) {
-                score = -AlphaBeta(next, depth - 1, -beta, -alpha);
-            } else {
-                score = -AlphaBeta(next, depth - 1, -alpha - 1, -alpha);
-                if (score > alpha && score < beta) {
-                    score = -AlphaBeta(next, depth - 1, -beta, -score);
-                }
-            }
-            if (aborted_) {
-                return 0;
-            }
-            if (score > best) {
-                best = score;
-                bestCell = cell;
-                alpha = std::max(alpha, score);
-                if (alpha >= beta) {
-                    break;
-                }
-            }
+        const auto [best, bestCell] =
+            Principal(p, moves, first, alpha, beta, [&](const Position& next, int a, int b) {
+                return -AlphaBeta(next, depth - 1, -b, -a);
+            });
+        if (aborted_) {
+            return 0;
         }
         // Evaluations fit 16 bits; finished games are stored clamped.
         const auto narrow = [](int v) {
@@ -306,32 +303,11 @@ private:
             }
         }
         const int alphaIn = alpha;
-        const OrderedMoves ordered(p, moves, first);
-        int best = -kInfinity;
-        int bestCell = -1;
-        for (int i = 0; i < ordered.size; ++i) {
-            const int cell = ordered.moves[static_cast<std::size_t>(i)].second;
-            const Position next = Play(p, cell);
-            int score;
-            if (i == 0) {
-                score = -Solve(next, -beta, -alpha);
-            } else {
-                score = -Solve(next, -alpha - 1, -alpha);
-                if (score > alpha && score < beta) {
-                    score = -Solve(next, -beta, -score);
-                }
-            }
-            if (aborted_) {
-                return 0;
-            }
-            if (score > best) {
-                best = score;
-                bestCell = cell;
-                alpha = std::max(alpha, score);
-                if (alpha >= beta) {
-                    break;
-                }
-            }
+        const auto [best, bestCell] =
+            Principal(p, moves, first, alpha, beta,
+                      [&](const Position& next, int a, int b) { return -Solve(next, -b, -a); });
+        if (aborted_) {
+            return 0;
         }
         entry = {key, static_cast<std::int16_t>(best > alphaIn ? best : -64),
                  static_cast<std::int16_t>(best < beta ? best : 64),
