@@ -12,14 +12,6 @@ namespace {
 
 using QuittingWindow = test::WindowFixture;
 
-TEST(Quitting, APauseReportsThatTheApplicationQuits) {
-    test::FakeClock clock;
-    EventWaits pause(clock);
-    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-    EXPECT_FALSE(pause.Pause(60'000));
-    EXPECT_FALSE(pause.Pause(60'000)) << "every later pause reports the quit at once";
-}
-
 TEST_F(QuittingWindow, ClosingTheMainWindowInAMovesPauseEndsTheGame) {
     window.show();
     bool returned = false;
