@@ -98,7 +98,12 @@ std::uint64_t Key(const Position& p) {
 // Moves in the order to try them: the table's move first, then those that
 // leave the opponent the fewest replies, corners before others.
 struct OrderedMoves {
-    std::array<std::pair<int, int>, 32> moves{}; // key, cell
+    struct Move {
+        int key;
+        int cell;
+        Position next;
+    };
+    std::array<Move, 32> moves{};
     int size = 0;
 
     OrderedMoves(const Position& p, Bits moves, int first) {
@@ -106,15 +111,16 @@ struct OrderedMoves {
             const int cell = std::countr_zero(moves);
             const Position next = Play(p, cell);
             const Bits replies = Moves(next);
-            const Bits around = Neighbours(next.theirs | Bit(cell)) & next.Empty();
+            const Bits around = Neighbours(next.theirs) & next.Empty();
             int key = (Count(replies) + Count(replies & kCorners)) * 16 + Count(around) -
                       ((Bit(cell) & kCorners) != 0 ? 32 : 0);
             if (cell == first) {
                 key = -kInfinity;
             }
-            this->moves[static_cast<std::size_t>(size++)] = {key, cell};
+            this->moves[static_cast<std::size_t>(size++)] = {key, cell, next};
         }
-        std::sort(this->moves.begin(), this->moves.begin() + size);
+        std::sort(this->moves.begin(), this->moves.begin() + size,
+                  [](const Move& a, const Move& b) { return a.key < b.key; });
     }
 };
 
@@ -197,10 +203,9 @@ private:
                                   Child child) {
         const OrderedMoves ordered(p, moves, first);
         int best = -kInfinity;
-        int bestCell = ordered.moves[0].second;
+        int bestCell = ordered.moves[0].cell;
         for (int i = 0; i < ordered.size; ++i) {
-            const int cell = ordered.moves[static_cast<std::size_t>(i)].second;
-            const Position next = Play(p, cell);
+            const auto& [key, cell, next] = ordered.moves[static_cast<std::size_t>(i)];
             int score = child(next, alpha, i == 0 ? beta : alpha + 1);
             if (i > 0 && score > alpha && score < beta && !aborted_) {
                 score = child(next, score, beta);
