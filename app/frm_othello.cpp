@@ -153,7 +153,8 @@ void frmOthello::BuildMenu() {
 
 void frmOthello::BuildLevelMenu(QMenu* game, QAction* before) {
     auto* menu = new QMenu(QStringLiteral("&Level"), game);
-    game->insertMenu(before, menu);
+    // F1 over it opens the topic of starting a game, which tells of the levels.
+    game->insertMenu(before, menu)->setData(11);
     auto* group = new QActionGroup(menu);
     for (const LevelInfo& info : kLevels) {
         QAction* action = menu->addAction(QString::fromLatin1(info.caption));
