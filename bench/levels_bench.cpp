@@ -1,7 +1,8 @@
 // Plays the levels against each other from varied openings, each opening once
 // with either colour, and reports the results and the time each level takes
-// a move. "levels_bench [GAMES [PAIRING]]": GAMES per pairing (200), PAIRING
-// one of strong-classic, expert-classic, expert-strong (all three).
+// a move. "levels_bench [GAMES [PAIRING [SEED]]]": GAMES per pairing (200),
+// PAIRING one of strong-classic, expert-classic, expert-strong or all, and
+// SEED choosing the openings.
 #include "engine/search.h"
 #include "game/computer_player.h"
 #include "game/rules.h"
@@ -137,14 +138,14 @@ int main(int argc, char* argv[]) {
     for (const auto& [first, second] : pairings) {
         const std::string name =
             std::string(kNames[static_cast<int>(first)]) + "-" + kNames[static_cast<int>(second)];
-        std::string wanted = argc > 2 ? argv[2] : name;
+        std::string wanted = argc > 2 && std::string(argv[2]) != "all" ? argv[2] : name;
         std::transform(wanted.begin(), wanted.end(), wanted.begin(), ::tolower);
         std::string lower = name;
         std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
         if (wanted != lower) {
             continue;
         }
-        std::mt19937 rng(20261207);
+        std::mt19937 rng(argc > 3 ? static_cast<unsigned>(std::atol(argv[3])) : 20261207U);
         Tally tally;
         for (int g = 0; g < games; g += 2) {
             const std::vector<int> opening = Opening(rng);
