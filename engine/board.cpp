@@ -1,34 +1,15 @@
 #include "engine/board.h"
 
-#include <array>
 
 namespace tarvo::engine {
 
-namespace {
-
-constexpr Bits kNotColumnA = 0xfefefefefefefefeULL;
-constexpr Bits kNotColumnH = 0x7f7f7f7f7f7f7f7fULL;
-
-// The eight directions as a shift and the mask that stops a wrap to the
-// other side of the board.
-struct Direction {
-    int shift;
-    Bits mask;
-};
-constexpr std::array<Direction, 8> kDirections = {{{1, kNotColumnA},
-                                                   {-1, kNotColumnH},
-                                                   {8, ~Bits{0}},
-                                                   {-8, ~Bits{0}},
-                                                   {9, kNotColumnA},
-                                                   {7, kNotColumnH},
-                                                   {-7, kNotColumnA},
-                                                   {-9, kNotColumnH}}};
-
-constexpr Bits Shift(Bits b, const Direction& d) {
-    return (d.shift > 0 ? b << d.shift : b >> -d.shift) & d.mask;
+Bits Neighbours(Bits b) {
+    Bits around = 0;
+    for (int d = 0; d < kDirections; ++d) {
+        around |= Shift(b, d);
+    }
+    return around;
 }
-
-} // namespace
 
 Position Opening() {
     return {Bit(CellIndex(4, 4)) | Bit(CellIndex(5, 5)),
@@ -38,7 +19,7 @@ Position Opening() {
 Bits Moves(Bits mine, Bits theirs) {
     const Bits empty = ~(mine | theirs);
     Bits moves = 0;
-    for (const Direction& d : kDirections) {
+    for (int d = 0; d < kDirections; ++d) {
         Bits run = Shift(mine, d) & theirs;
         for (int i = 0; i < 5; ++i) {
             run |= Shift(run, d) & theirs;
@@ -50,7 +31,7 @@ Bits Moves(Bits mine, Bits theirs) {
 
 Bits Flips(Bits mine, Bits theirs, int cell) {
     Bits flips = 0;
-    for (const Direction& d : kDirections) {
+    for (int d = 0; d < kDirections; ++d) {
         Bits run = 0;
         Bits next = Shift(Bit(cell), d);
         while ((next & theirs) != 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -15,6 +16,37 @@ constexpr int CellIndex(int row, int col) {
 constexpr Bits Bit(int cell) {
     return Bits{1} << cell;
 }
+
+// The eight directions, in pairs of opposites (direction d ^ 1 is the
+// opposite of d): the cells one step from each cell of `b` in direction d,
+// none wrapping round to the other side of the board.
+constexpr int kDirections = 8;
+
+namespace detail {
+constexpr Bits kNotColumnA = 0xfefefefefefefefeULL;
+constexpr Bits kNotColumnH = 0x7f7f7f7f7f7f7f7fULL;
+// Each direction as a shift and the mask that stops a wrap to the other side.
+struct Step {
+    int shift;
+    Bits mask;
+};
+constexpr std::array<Step, kDirections> kSteps = {{{1, kNotColumnA},
+                                                   {-1, kNotColumnH},
+                                                   {8, ~Bits{0}},
+                                                   {-8, ~Bits{0}},
+                                                   {9, kNotColumnA},
+                                                   {-9, kNotColumnH},
+                                                   {7, kNotColumnH},
+                                                   {-7, kNotColumnA}}};
+} // namespace detail
+
+constexpr Bits Shift(Bits b, int d) {
+    const detail::Step& step = detail::kSteps[static_cast<std::size_t>(d)];
+    return (step.shift > 0 ? b << step.shift : b >> -step.shift) & step.mask;
+}
+
+// The cells next to the cells of `b`, in any direction.
+Bits Neighbours(Bits b);
 
 // The discs of the side to move and of its opponent.
 struct Position {

@@ -15,38 +15,12 @@ constexpr int kInfinity = 1'000'000;
 constexpr int kDiscWorth = 1000;
 
 constexpr Bits kCorners = 0x8100000000000081ULL;
-constexpr Bits kNotColumnA = 0xfefefefefefefefeULL;
-constexpr Bits kNotColumnH = 0x7f7f7f7f7f7f7f7fULL;
-
 // The cells next to each corner, diagonally (X) and along the edges (C).
 struct CornerCells {
     int corner, x, c1, c2;
 };
 constexpr std::array<CornerCells, 4> kCornerCells = {
     {{0, 9, 1, 8}, {7, 14, 6, 15}, {56, 49, 57, 48}, {63, 54, 62, 55}}};
-
-// Directions in pairs of opposites, for the four lines through a cell.
-constexpr std::array<std::pair<int, Bits>, 8> kDirections = {{{1, kNotColumnA},
-                                                              {-1, kNotColumnH},
-                                                              {8, ~Bits{0}},
-                                                              {-8, ~Bits{0}},
-                                                              {9, kNotColumnA},
-                                                              {-9, kNotColumnH},
-                                                              {7, kNotColumnH},
-                                                              {-7, kNotColumnA}}};
-
-Bits Shift(Bits b, int i) {
-    const auto [shift, mask] = kDirections[static_cast<std::size_t>(i)];
-    return (shift > 0 ? b << shift : b >> -shift) & mask;
-}
-
-Bits Neighbours(Bits b) {
-    Bits around = 0;
-    for (int i = 0; i < 8; ++i) {
-        around |= Shift(b, i);
-    }
-    return around;
-}
 
 // Discs that can never be turned, as far as this cheap test sees: along each
 // of the four lines through it, a disc has the board's edge or a stable disc
@@ -55,7 +29,7 @@ Bits Stable(Bits own) {
     Bits stable = 0;
     for (;;) {
         Bits next = own;
-        for (int axis = 0; axis < 8; axis += 2) {
+        for (int axis = 0; axis < kDirections; axis += 2) {
             Bits safe = 0;
             for (const int i : {axis, axis + 1}) {
                 // Cells whose neighbour in direction i is stable or off the board.
