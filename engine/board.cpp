@@ -1,6 +1,5 @@
 #include "engine/board.h"
 
-
 namespace tarvo::engine {
 
 Bits Neighbours(Bits b) {
