@@ -348,10 +348,10 @@ Searcher::~Searcher() = default;
 Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop) {
     if (Moves(p) == 0) {
         if (Moves(p.theirs, p.mine) == 0) {
-            return {-1, FinalDifference(p), true, 0, 0};
+            return {-1, FinalDifference(p), true, 0};
         }
         Result other = Solve(Pass(p), stop);
-        return {-1, -other.score, other.exact, 0, other.nodes};
+        return {-1, -other.score, other.exact, other.nodes};
     }
     Result result;
     Run run(table_.get(), stop, Clock::time_point::max());
@@ -394,7 +394,6 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         }
         result.cell = cell;
         result.score = score;
-        result.depth = depth;
     }
     if (result.cell < 0) {
         // Stopped before the first iteration ended: any legal move will do.

@@ -25,7 +25,6 @@ struct Result {
     int cell = -1;      // the move, or -1 when the side to move must pass
     int score = 0;      // exact: the final disc difference; otherwise the evaluation
     bool exact = false; // the score is the result with best play
-    int depth = 0;      // of the last finished middle-game iteration
     std::uint64_t nodes = 0;
 };
 
