@@ -17,6 +17,15 @@ constexpr Bits Bit(int cell) {
     return Bits{1} << cell;
 }
 
+// The number of cells in `b`. Written out because the standard one becomes
+// a library call on processors without a population-count instruction.
+constexpr int Count(Bits b) {
+    b -= (b >> 1) & 0x5555555555555555ULL;
+    b = (b & 0x3333333333333333ULL) + ((b >> 2) & 0x3333333333333333ULL);
+    b = (b + (b >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+    return static_cast<int>((b * 0x0101010101010101ULL) >> 56);
+}
+
 // The eight directions, in pairs of opposites (direction d ^ 1 is the
 // opposite of d): the cells one step from each cell of `b` in direction d,
 // none wrapping round to the other side of the board.
@@ -54,7 +63,7 @@ struct Position {
     Bits theirs = 0;
 
     Bits Empty() const { return ~(mine | theirs); }
-    int Empties() const { return std::popcount(Empty()); }
+    int Empties() const { return Count(Empty()); }
     bool operator==(const Position&) const = default;
 };
 

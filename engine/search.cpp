@@ -13,6 +13,8 @@ constexpr int kTableBits = 18; // 2^18 entries of 16 bytes: 4 MiB
 constexpr int kInfinity = 1'000'000;
 // A finished game's disc difference outweighs every evaluation.
 constexpr int kDiscWorth = 1000;
+// From this many empty cells down the solver drops the table and the sorting.
+constexpr int kShallowEmpties = 6;
 
 constexpr Bits kCorners = 0x8100000000000081ULL;
 // The cells next to each corner, diagonally (X) and along the edges (C).
@@ -43,10 +45,6 @@ Bits Stable(Bits own) {
         }
         stable = next;
     }
-}
-
-int Count(Bits b) {
-    return std::popcount(b);
 }
 
 // The result of a finished game for the side to move, empty cells counting
@@ -247,13 +245,13 @@ private:
 
     // The exact final disc difference, within alpha and beta.
     int Solve(const Position& p, int alpha, int beta) {
-        if (MustStop()) {
-            return 0;
-        }
         const Bits empty = p.Empty();
         const int empties = Count(empty);
-        if (empties == 1) {
-            return LastCell(p, std::countr_zero(empty));
+        if (empties <= kShallowEmpties) {
+            return SolveShallow(p, empty, empties, alpha, beta);
+        }
+        if (MustStop()) {
+            return 0;
         }
         const Bits moves = Moves(p);
         if (moves == 0) {
@@ -261,9 +259,6 @@ private:
                 return FinalDifference(p);
             }
             return -Solve(Pass(p), -beta, -alpha);
-        }
-        if (empties <= 4) {
-            return SolveNear(p, moves, empty, alpha, beta);
         }
         const std::uint64_t key = Key(p);
         Entry& entry = Slot(key);
@@ -294,20 +289,35 @@ private:
         return best;
     }
 
-    // Few empty cells: no table and no sorting by mobility, but the cells of
-    // regions with an odd number of empty cells first, since the last move
-    // in a region is often worth most.
-    int SolveNear(const Position& p, Bits moves, Bits empty, int alpha, int beta) {
+    // Few empty cells: no table, no move generation and no sorting, but the
+    // cells of regions with an odd number of empty cells first, since the
+    // last move in a region is often worth most.
+    int SolveShallow(const Position& p, Bits empty, int empties, int alpha, int beta) {
+        if (empties == 1) {
+            return LastCell(p, std::countr_zero(empty));
+        }
+        if (MustStop()) {
+            return 0;
+        }
         constexpr std::array<Bits, 4> kQuadrants = {0x000000000f0f0f0fULL, 0x00000000f0f0f0f0ULL,
                                                     0x0f0f0f0f00000000ULL, 0xf0f0f0f000000000ULL};
         Bits odd = 0;
         for (const Bits q : kQuadrants) {
             odd |= (Count(empty & q) & 1) != 0 ? q : 0;
         }
+        // Only a cell next to an opponent's disc can turn one.
+        const Bits candidates = empty & Neighbours(p.theirs);
         int best = -kInfinity;
-        for (const Bits group : {moves & odd, moves & ~odd}) {
+        for (const Bits group : {candidates & odd, candidates & ~odd}) {
             for (Bits m = group; m != 0; m &= m - 1) {
-                const int score = -Solve(Play(p, std::countr_zero(m)), -beta, -alpha);
+                const int cell = std::countr_zero(m);
+                const Bits flips = Flips(p.mine, p.theirs, cell);
+                if (flips == 0) {
+                    continue;
+                }
+                const Position next{p.theirs & ~flips, p.mine | flips | Bit(cell)};
+                const int score =
+                    -SolveShallow(next, empty & ~Bit(cell), empties - 1, -beta, -alpha);
                 if (aborted_) {
                     return 0;
                 }
@@ -320,7 +330,15 @@ private:
                 }
             }
         }
-        return best;
+        if (best != -kInfinity) {
+            return best;
+        }
+        for (Bits m = empty & Neighbours(p.mine); m != 0; m &= m - 1) {
+            if (Flips(p.theirs, p.mine, std::countr_zero(m)) != 0) {
+                return -SolveShallow(Pass(p), empty, empties, -beta, -alpha);
+            }
+        }
+        return FinalDifference(p);
     }
 
     int LastCell(const Position& p, int cell) {
