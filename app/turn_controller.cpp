@@ -11,6 +11,10 @@ namespace {
 
 constexpr int16_t kKeyV = 86;
 
+std::string ColourName(int16_t colour) {
+    return colour == Black ? "Black" : "White";
+}
+
 } // namespace
 
 template <typename Body> void TurnController::Trap(Body&& body) {
@@ -68,6 +72,9 @@ void TurnController::StopGame() {
 void TurnController::PlayGame() {
     Trap([&] {
         InitBoard(s_);
+        history_.clear();
+        undoRequested_ = false;
+        assisted_ = false;
         window_.ShowBoardPicture(true);
         window_.DrawBoard();
         bool humanWasClosedIn = false;
@@ -76,6 +83,9 @@ void TurnController::PlayGame() {
         for (;;) {
             switch (step) {
             case Step::HumanTurn:
+                if (history_.empty() || history_.back().MoveCount != s_.MoveCount) {
+                    history_.push_back(s_);
+                }
                 ShowStatus("Your turn ...");
                 window_.ShowTurnOwner("you");
                 step = Step::HumanChoice;
@@ -85,6 +95,15 @@ void TurnController::PlayGame() {
                 WaitForClick();
                 if (MustReturn()) {
                     return;
+                }
+                if (undoRequested_) {
+                    undoRequested_ = false;
+                    history_.pop_back();
+                    s_ = history_.back();
+                    window_.RestoreSnapshot(s_.MoveCount);
+                    window_.DrawBoard();
+                    step = Step::HumanTurn;
+                    break;
                 }
                 const int row = s_.HumanRow;
                 const int col = s_.HumanCol;
@@ -112,6 +131,7 @@ void TurnController::PlayGame() {
                     break;
                 }
                 s_.Board(row, col) = s_.HumanColor;
+                AnnounceMove(s_.HumanColor, row, col);
                 if (MustReturn(window_.ShowGained(gained))) {
                     return;
                 }
@@ -139,6 +159,7 @@ void TurnController::PlayGame() {
                         return;
                     }
                     ShowStatus("I Pass");
+                    AnnouncePass(s_.CompColor);
                     if (MustReturn(window_.Pause(2000))) {
                         return;
                     }
@@ -159,6 +180,7 @@ void TurnController::PlayGame() {
                 // A candidate or a searched move always turns a piece: no test needed.
                 const int16_t gained = FlipPieces(s_, s_.CompRow, s_.CompCol, s_.CompColor);
                 s_.Board(s_.CompRow, s_.CompCol) = s_.CompColor;
+                AnnounceMove(s_.CompColor, s_.CompRow, s_.CompCol);
                 if (MustReturn(window_.ShowGained(gained))) {
                     return;
                 }
@@ -173,6 +195,7 @@ void TurnController::PlayGame() {
                     break;
                 }
                 ShowStatus("You have to pass ...");
+                AnnouncePass(s_.HumanColor);
                 if (MustReturn(window_.Pause(2000))) {
                     return;
                 }
@@ -221,7 +244,7 @@ void TurnController::WaitForClick() {
                 s_.AwaitingInput = false;
                 return;
             }
-            if (!IsOutside(s_.HumanRow, s_.HumanCol)) {
+            if (undoRequested_ || !IsOutside(s_.HumanRow, s_.HumanCol)) {
                 return;
             }
             window_.ShowOutsideBoard();
@@ -257,7 +280,9 @@ void TurnController::ReportResult(const std::string& reason) {
                 }
             }
         }
-        window_.RecordScore(human);
+        if (!assisted_) {
+            window_.RecordScore(human);
+        }
         std::string line;
         std::string verdict;
         if (human == comp) {
@@ -268,8 +293,33 @@ void TurnController::ReportResult(const std::string& reason) {
                    std::to_string(comp) + ".";
             verdict = human > comp ? "Well done - you won !" : "You lost this game !";
         }
-        window_.ShowResult(reason + "\r\n" + line + "\r\n" + verdict);
+        window_.ShowResult(reason + "\r\n" + line + "\r\n" + verdict +
+                           (assisted_ ? "\r\nWith a hint or an undo, this game does not enter "
+                                        "the score sheet."
+                                      : ""));
     });
+}
+
+void TurnController::AnnounceMove(int16_t colour, int row, int col) {
+    window_.Announce(ColourName(colour) + " plays row " + std::to_string(row) + ", column " +
+                     std::to_string(col));
+}
+
+void TurnController::AnnouncePass(int16_t colour) {
+    window_.Announce(ColourName(colour) + " passes");
+}
+
+bool TurnController::CanUndo() const {
+    return running_ && s_.AwaitingInput && !s_.StopFlag && history_.size() > 1;
+}
+
+void TurnController::Undo() {
+    if (!CanUndo()) {
+        return;
+    }
+    undoRequested_ = true;
+    assisted_ = true;
+    s_.AwaitingInput = false;
 }
 
 void TurnController::picV_MouseUp(float x, float y) {

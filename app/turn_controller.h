@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvo {
 
@@ -39,6 +40,11 @@ public:
         int col = 0;
     };
     virtual SearchedMove SearchMove() = 0;
+    // Puts back the picture of the board before the latest move, as it was
+    // after `moveCount` moves, when moves were taken back.
+    virtual void RestoreSnapshot(int moveCount) = 0;
+    // Tells a screen reader what happened: a move or a pass.
+    virtual void Announce(const std::string& text) = 0;
     // Hides or shows the board picture, uncovering the latest move beneath.
     virtual void ShowBoardPicture(bool visible) = 0;
     virtual void Beep() = 0;
@@ -77,6 +83,12 @@ public:
     int16_t Form_KeyPress(int16_t keyAscii);
     void Form_KeyDown(int keyCode);
     void Form_KeyUp(int keyCode);
+    // Takes back the human's last move and the computer's replies since;
+    // only while the human chooses, and not past the game's first choice.
+    void Undo();
+    bool CanUndo() const;
+    // A hint was shown: like an undo, it keeps the game off the score sheet.
+    void NoteHint() { assisted_ = true; }
 
     bool running() const { return running_; }
     // True once a wait reported that the application is quitting.
@@ -89,6 +101,8 @@ private:
     bool ChooseComputerMove(int& row, int& col);
     void WaitForClick();
     bool CheckAllTurnsPlayed();
+    void AnnounceMove(int16_t colour, int row, int col);
+    void AnnouncePass(int16_t colour);
     void ReportResult(const std::string& reason);
     void ShowStatus(const std::string& text);
     // After a call that let events run: true when the loop must return.
@@ -99,6 +113,11 @@ private:
     GameWindow& window_;
     bool running_ = false;
     bool quitting_ = false;
+    // The game as it stood at each of the human's choices, latest last.
+    std::vector<GameState> history_;
+    bool undoRequested_ = false;
+    // A hint or an undo was used in this game.
+    bool assisted_ = false;
 };
 
 } // namespace tarvo

@@ -10,27 +10,34 @@ bool IsEdgeCell(int row, int col) {
     return row == 1 || row == 8 || col == 1 || col == 8;
 }
 
+bool IsHumanMove(const GameState& state, int row, int col) {
+    if (state.Board(row, col) != Empty) {
+        return false;
+    }
+    for (int d = 1; d <= 8; ++d) {
+        int n = 0;
+        int i = row;
+        int j = col;
+        for (;;) {
+            i += state.DirRow(d);
+            j += state.DirCol(d);
+            if (IsOutside(i, j) || state.Board(i, j) != state.CompColor) {
+                break;
+            }
+            ++n;
+        }
+        if (n > 0 && state.Board(i, j) == state.HumanColor) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool IsHumanClosedIn(const GameState& state) {
     for (int a = 1; a <= 8; ++a) {
         for (int b = 1; b <= 8; ++b) {
-            if (state.Board(a, b) != Empty) {
-                continue;
-            }
-            for (int d = 1; d <= 8; ++d) {
-                int n = 0;
-                int i = a;
-                int j = b;
-                for (;;) {
-                    i += state.DirRow(d);
-                    j += state.DirCol(d);
-                    if (IsOutside(i, j) || state.Board(i, j) != state.CompColor) {
-                        break;
-                    }
-                    ++n;
-                }
-                if (n > 0 && state.Board(i, j) == state.HumanColor) {
-                    return false;
-                }
+            if (IsHumanMove(state, a, b)) {
+                return false;
             }
         }
     }

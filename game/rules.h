@@ -12,6 +12,9 @@ bool IsOutside(int row, int col);
 // True when row or column is 1 or 8; the other coordinate is not tested.
 bool IsEdgeCell(int row, int col);
 
+// True when the human (HumanColor) may play the cell.
+bool IsHumanMove(const GameState& state, int row, int col);
+
 // True when the human (HumanColor) has no legal move.
 bool IsHumanClosedIn(const GameState& state);
 

@@ -33,7 +33,8 @@ public:
     // Events separated by blanks: "35" a release over row 3, column 5;
     // "x15,100" a release at that pixel; "k7" the key 7; "s+" or "s-" Stop
     // answered Yes or No; "b" or "w" Start choosing Black or White; "q" the
-    // window closed. "@p" after an event delivers it inside the next pause,
+    // window closed; "u" Undo; "h" a hint shown. "@p" after an event delivers it inside the next
+    // pause,
     // "@s" inside the computer's search, and otherwise in a wait for input.
     void Script(const std::string& events) {
         std::istringstream in(events);
@@ -110,6 +111,11 @@ public:
     // The move a stronger level finds, as row * 10 + column (0 for a pass);
     // none at the classic level.
     std::optional<int> engineMove;
+    void RestoreSnapshot(int moveCount) override {
+        log.push_back("restore " + std::to_string(moveCount));
+    }
+    std::vector<std::string> announced;
+    void Announce(const std::string& text) override { announced.push_back(text); }
     void ShowBoardPicture(bool visible) override { log.push_back(visible ? "shown" : "hidden"); }
     void Beep() override { log.push_back("beep"); }
     void ShowOutsideBoard() override { log.push_back("outside"); }
@@ -151,6 +157,10 @@ private:
             controller.mnuGameStatus_Click();
         } else if (e[0] == 'q') {
             closed_ = true;
+        } else if (e[0] == 'u') {
+            controller.Undo();
+        } else if (e[0] == 'h') {
+            controller.NoteHint();
         } else {
             controller.picV_MouseUp(30.0f * (e[1] - '0') + 15, 30.0f * (e[0] - '0') + 15);
         }

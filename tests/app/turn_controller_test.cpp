@@ -69,6 +69,16 @@ TEST(TurnLoop, Games) {
          "owner: comp|status: I Pass|pause 2000|status: Your turn ...|", 0},
         {"Stop in a stronger level's search", "", 0, "35 s+@s",
          "owner: comp|confirm stop|" + kStopped, 36},
+        {"Undo before the first move does nothing", "", 0, "u 35", "owner: you|mark 35|"},
+        {"Undo takes back the move and the reply", "", 0, "35 u 35",
+         "snapshot|draw|status: Your turn ...|owner: you|restore 0|draw|status: Your turn "
+         "...|owner: you|" +
+             kMove35},
+        {"Undo outside the wait does nothing", "", 0, "35 u@p", kMove35 + "status: My turn"},
+        {"a hint keeps the result off the score sheet",
+         "XO...... ........ XO...... ........ ........ ........ ........ ........", 0, "h 13 33",
+         "Well done - you won !\r\nWith a hint or an undo, this game does not enter the score "
+         "sheet.|"},
         {"closed in a wait", "", 0, "35 q", "status: Your turn ...|owner: you|end"},
         {"closed in a pause", "", 0, "35 q@p", "owner: you|mark 35|pause 500|end"},
         {"closed in the search", "", 0, "35 q@s", "status: My turn now ...|owner: comp|end"},
@@ -85,7 +95,8 @@ TEST(TurnLoop, Games) {
         w.StartGame(game.colour < 0 ? std::nullopt : std::optional<int16_t>(game.colour));
         const std::string log = w.Log();
         EXPECT_NE(log.find(game.expected), std::string::npos) << game.name << "\n" << log;
-        const bool ended = log.find("result: ") != std::string::npos;
+        const bool ended = log.find("result: ") != std::string::npos &&
+                           log.find("With a hint") == std::string::npos;
         EXPECT_EQ(w.scores.size(), ended ? 1u : 0u) << game.name;
         // After a close every handler does nothing.
         if (w.controller.quitting()) {
@@ -93,6 +104,15 @@ TEST(TurnLoop, Games) {
             EXPECT_EQ(w.Log(), log) << game.name;
         }
     }
+}
+
+TEST(TurnLoop, MovesAndPassesAreAnnounced) {
+    ScriptedWindow w;
+    w.engineMove = 0;
+    w.Script("35 q");
+    w.StartGame(0);
+    EXPECT_EQ(w.announced,
+              (std::vector<std::string>{"Black plays row 3, column 5", "White passes"}));
 }
 
 TEST(TurnLoop, TheFirstMovesTakeThreeSecondsAndTurnTheirPieces) {
