@@ -5,7 +5,9 @@
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_start.h"
 #include "dialogs/web_launch.h"
+#include "game/rules.h"
 #include "scores/score_sheet.h"
+#include "view/board_accessible.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -17,9 +19,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <algorithm>
-#include <atomic>
-#include <thread>
 
 // The resources live in a static library, whose initialiser the linker
 // would otherwise drop.
@@ -34,8 +35,9 @@ namespace {
 constexpr QRect kLogoPlace{304, 104, 300, 150};
 constexpr int kToolbarHeight = 44;
 
-QPixmap LogoPixmap() {
-    QPixmap pixmap(kLogoPlace.size());
+QPixmap LogoPixmap(qreal ratio) {
+    QPixmap pixmap(kLogoPlace.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(colours::kWindow);
     QSvgRenderer renderer(QStringLiteral(":/logo.svg"));
     QPainter painter(&pixmap);
@@ -45,6 +47,8 @@ QPixmap LogoPixmap() {
 
 const QString kOptionsSection = QStringLiteral("Options");
 const QString kLevelKey = QStringLiteral("Level");
+const QString kLegalKey = QStringLiteral("ShowLegalMoves");
+constexpr int kHintMs = 2000;
 
 struct LevelInfo {
     const char* name;
@@ -84,18 +88,21 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     setCentralWidget(client_);
 
     ImgLogo_->setGeometry(kLogoPlace);
-    ImgLogo_->setPixmap(LogoPixmap());
+    ImgLogo_->setPixmap(LogoPixmap(ImgLogo_->devicePixelRatioF()));
+    MakeBoardAccessible(pictures_.picV, [this](int row, int col) { return CellName(row, col); });
+    pictures_.picV->setAccessibleName(QStringLiteral("Board"));
+    pictures_.picV->setFocusPolicy(Qt::StrongFocus);
 
     BuildMenu();
     BuildToolbar();
     BuildStatusBar();
-    LoadLevel();
-    pictures_.picV->installEventFilter(this);
+    LoadOptions();
     qApp->installEventFilter(this);
     Form_Load();
 }
 
 frmOthello::~frmOthello() {
+    StopHint();
     qApp->removeEventFilter(this);
 }
 
@@ -148,7 +155,37 @@ void frmOthello::BuildMenu() {
     }
     mnuGameStatus_ = menuItem(QStringLiteral("mnuGameStatus"));
     QAction* exitSeparator = menuItem(QStringLiteral("mnuGameSep2"));
-    BuildLevelMenu(qobject_cast<QMenu*>(exitSeparator->parent()), exitSeparator);
+    auto* game = qobject_cast<QMenu*>(exitSeparator->parent());
+    BuildLevelMenu(game, exitSeparator);
+    BuildAidItems(game);
+}
+
+void frmOthello::BuildAidItems(QMenu* game) {
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        void (frmOthello::*command)();
+    } items[] = {{"mnuGameUndo", "&Undo move", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                  &frmOthello::mnuGameUndo_Click},
+                 {"mnuGameHint", "&Hint", QKeySequence(Qt::Key_H), &frmOthello::mnuGameHint_Click}};
+    QAction* before = menuItem(QStringLiteral("mnuGameSep1"));
+    for (const auto& item : items) {
+        auto* action = new QAction(QString::fromLatin1(item.caption), game);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(item.shortcut);
+        action->setData(11);
+        action->setEnabled(false);
+        game->insertAction(before, action);
+        connect(action, &QAction::triggered, this,
+                [this, command = item.command] { (this->*command)(); });
+    }
+    auto* legal = new QAction(QStringLiteral("Show &legal moves"), game);
+    legal->setObjectName(QStringLiteral("mnuGameLegal"));
+    legal->setCheckable(true);
+    legal->setData(11);
+    game->insertAction(menuItem(QStringLiteral("mnuGameSep2")), legal);
+    connect(legal, &QAction::triggered, this, [this](bool on) { SetShowLegalMoves(on); });
 }
 
 void frmOthello::BuildLevelMenu(QMenu* game, QAction* before) {
@@ -170,10 +207,18 @@ void frmOthello::BuildLevelMenu(QMenu* game, QAction* before) {
 void frmOthello::SetLevel(Level level) {
     level_ = level;
     menuItem(QStringLiteral("mnuLevel") + QLatin1String(InfoOf(level).name))->setChecked(true);
-    Trapped(this, [this] {
-        scores_.store().Save(kScoreApp, kOptionsSection,
-                             {{kLevelKey, QString::fromLatin1(InfoOf(level_).name)}});
-    });
+    SaveOption(kLevelKey, QString::fromLatin1(InfoOf(level_).name));
+}
+
+void frmOthello::SetShowLegalMoves(bool on) {
+    showLegal_ = on;
+    menuItem(QStringLiteral("mnuGameLegal"))->setChecked(on);
+    RefreshAids();
+    SaveOption(kLegalKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void frmOthello::SaveOption(const QString& key, const QString& value) {
+    Trapped(this, [&] { scores_.store().Save(kScoreApp, kOptionsSection, {{key, value}}); });
 }
 
 QAction* frmOthello::menuItem(const QString& name) const {
@@ -293,15 +338,18 @@ void frmOthello::Form_Load() {
     });
 }
 
-void frmOthello::LoadLevel() {
-    // A settings file that cannot be read leaves the classic level; the score
+void frmOthello::LoadOptions() {
+    // A settings file that cannot be read leaves the defaults; the score
     // sheet and the game's end report the damage.
     QString stored;
     try {
         stored = scores_.store().Get(kScoreApp, kOptionsSection, kLevelKey);
+        showLegal_ = scores_.store().Get(kScoreApp, kOptionsSection, kLegalKey).trimmed() ==
+                     QLatin1String("1");
     } catch (const RuntimeError&) {
         return;
     }
+    menuItem(QStringLiteral("mnuGameLegal"))->setChecked(showLegal_);
     for (const LevelInfo& info : kLevels) {
         if (stored.compare(QLatin1String(info.name), Qt::CaseInsensitive) == 0) {
             level_ = static_cast<Level>(&info - kLevels);
@@ -350,6 +398,12 @@ bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* key = static_cast<QKeyEvent*>(event);
+    // The menu bar moves through its menus with the arrow keys.
+    if (type == QEvent::KeyPress && qobject_cast<QMenuBar*>(watched) == nullptr &&
+        BoardKey(key->key())) {
+        waits_.Wake();
+        return true;
+    }
     bool discard = false;
     if (type == QEvent::KeyPress) {
         controller_.Form_KeyDown(key->key());
@@ -362,6 +416,34 @@ bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
     }
     waits_.Wake();
     return discard;
+}
+
+bool frmOthello::BoardKey(int key) {
+    const struct {
+        int key;
+        QPoint step;
+    } arrows[] = {{Qt::Key_Left, {-1, 0}},
+                  {Qt::Key_Right, {1, 0}},
+                  {Qt::Key_Up, {0, -1}},
+                  {Qt::Key_Down, {0, 1}}};
+    for (const auto& arrow : arrows) {
+        if (key == arrow.key) {
+            // The first press only shows the frame.
+            const QPoint at = cursor_.isNull() ? QPoint(4, 4) : cursor_ + arrow.step;
+            cursor_ = QPoint(std::clamp(at.x(), 1, 8), std::clamp(at.y(), 1, 8));
+            RefreshAids();
+            FocusBoardCell(pictures_.picV, cursor_.y(), cursor_.x());
+            return true;
+        }
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !cursor_.isNull()) {
+        const float s = state_.CellSize;
+        controller_.picV_MouseUp(s * static_cast<float>(cursor_.x()) + s / 2,
+                                 s * static_cast<float>(cursor_.y()) + s / 2);
+        return true;
+    }
+    return false;
 }
 
 void frmOthello::closeEvent(QCloseEvent* event) {
@@ -401,7 +483,119 @@ bool frmOthello::Pause(int ms) {
 }
 
 bool frmOthello::WaitForInput() {
-    return waits_.WaitUntil([this] { return !state_.AwaitingInput || state_.StopFlag; });
+    SetTurnCommands(true);
+    const bool completed =
+        waits_.WaitUntil([this] { return !state_.AwaitingInput || state_.StopFlag; });
+    SetTurnCommands(false);
+    return completed;
+}
+
+void frmOthello::SetTurnCommands(bool waiting) {
+    StopHint();
+    ++hintGeneration_;
+    hint_ = {};
+    menuItem(QStringLiteral("mnuGameUndo"))->setEnabled(waiting && controller_.CanUndo());
+    menuItem(QStringLiteral("mnuGameHint"))->setEnabled(waiting);
+    RefreshAids();
+}
+
+void frmOthello::mnuGameUndo_Click() {
+    controller_.Undo();
+    waits_.Wake();
+}
+
+void frmOthello::mnuGameHint_Click() {
+    if (!state_.AwaitingInput || state_.StopFlag || hintWorker_.joinable()) {
+        return;
+    }
+    engine::Searcher& search = searcher();
+    const engine::Position position = PositionOf(state_.HumanColor);
+    hintStop_ = false;
+    hintWorker_ = std::thread([this, &search, position, generation = hintGeneration_] {
+        const int cell = search.Search(position, engine::kExpertLevel, hintStop_).cell;
+        QMetaObject::invokeMethod(
+            this, [this, cell, generation] { ShowHint(cell, generation); }, Qt::QueuedConnection);
+    });
+}
+
+void frmOthello::ShowHint(int cell, int generation) {
+    // A wait that ended has joined its search already.
+    if (generation != hintGeneration_) {
+        return;
+    }
+    StopHint();
+    if (cell < 0) {
+        return;
+    }
+    hint_ = QPoint(cell % 8 + 1, cell / 8 + 1);
+    controller_.NoteHint();
+    RefreshAids();
+    QTimer::singleShot(kHintMs, this, [this, generation] {
+        if (generation == hintGeneration_) {
+            hint_ = {};
+            RefreshAids();
+        }
+    });
+}
+
+void frmOthello::StopHint() {
+    if (hintWorker_.joinable()) {
+        hintStop_ = true;
+        hintWorker_.join();
+    }
+}
+
+bool frmOthello::IsShownLegal(int row, int col) const {
+    return showLegal_ && state_.AwaitingInput && !state_.StopFlag && IsHumanMove(state_, row, col);
+}
+
+void frmOthello::RefreshAids() {
+    BoardAids aids;
+    for (int r = 1; r <= 8; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            if (IsShownLegal(r, c)) {
+                aids.legal.emplace_back(c, r);
+            }
+        }
+    }
+    aids.hint = hint_;
+    aids.cursor = cursor_;
+    display_.ShowAids(state_.CellSize, aids);
+}
+
+QString frmOthello::CellName(int row, int col) const {
+    const int16_t code = state_.Board(row, col);
+    QString name = QStringLiteral("row %1, column %2, %3")
+                       .arg(row)
+                       .arg(col)
+                       .arg(code == Black   ? QStringLiteral("black")
+                            : code == White ? QStringLiteral("white")
+                                            : QStringLiteral("empty"));
+    if (IsShownLegal(row, col)) {
+        name += QStringLiteral(", legal move");
+    }
+    return name;
+}
+
+engine::Position frmOthello::PositionOf(int16_t mover) const {
+    engine::Position position;
+    for (int r = 1; r <= 8; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            const int16_t code = state_.Board(r, c);
+            if (code != Empty) {
+                (code == mover ? position.mine : position.theirs) |=
+                    engine::Bit(engine::CellIndex(r, c));
+            }
+        }
+    }
+    return position;
+}
+
+engine::Searcher& frmOthello::searcher() {
+    if (!searcher_) {
+        searcher_ = std::make_unique<engine::Searcher>();
+    }
+    return *searcher_;
 }
 
 bool frmOthello::YieldToEvents() {
@@ -413,19 +607,8 @@ GameWindow::SearchedMove frmOthello::SearchMove() {
     if (level_ == Level::Classic) {
         return {};
     }
-    if (!searcher_) {
-        searcher_ = std::make_unique<engine::Searcher>();
-    }
-    engine::Position position;
-    for (int r = 1; r <= 8; ++r) {
-        for (int c = 1; c <= 8; ++c) {
-            const int16_t code = state_.Board(r, c);
-            if (code != Empty) {
-                (code == state_.CompColor ? position.mine : position.theirs) |=
-                    engine::Bit(engine::CellIndex(r, c));
-            }
-        }
-    }
+    engine::Searcher& search = searcher();
+    const engine::Position position = PositionOf(state_.CompColor);
     const engine::Limits limits =
         level_ == Level::Strong ? engine::kStrongLevel : engine::kExpertLevel;
     // The search runs beside the window, which goes on handling events;
@@ -434,7 +617,7 @@ GameWindow::SearchedMove frmOthello::SearchMove() {
     std::atomic<bool> done{false};
     engine::Result result;
     std::thread worker([&] {
-        result = searcher_->Search(position, limits, stop);
+        result = search.Search(position, limits, stop);
         done = true;
         QMetaObject::invokeMethod(
             this, [this] { waits_.Wake(); }, Qt::QueuedConnection);
@@ -484,6 +667,7 @@ std::optional<int16_t> frmOthello::ChooseColour() {
 void frmOthello::ShowRunning(bool running) {
     if (running) {
         gameLevel_ = level_;
+        display_.ForgetSnapshots();
     }
     mnuGameStatus_->setText(running ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
     button(QStringLiteral("start"))->setVisible(!running);
@@ -492,6 +676,15 @@ void frmOthello::ShowRunning(bool running) {
 
 void frmOthello::ShowError(const RuntimeError& error) {
     ShowErrorBox(this, error);
+}
+
+void frmOthello::RestoreSnapshot(int moveCount) {
+    display_.RestoreSnapshot(moveCount);
+}
+
+void frmOthello::Announce(const std::string& text) {
+    // Setting it sends the change to a screen reader.
+    pictures_.picV->setAccessibleDescription(FromUtf8(text));
 }
 
 void frmOthello::RecordScore(int16_t humanCount) {

@@ -17,7 +17,9 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace tarvo {
 
@@ -47,8 +49,16 @@ public:
     void mnuHelpTopics_Click();
     void mnuHelpWeb_Click();
     void mnuHelpAbout_Click();
+    // Takes back moves, or shows the engine's best move for about two seconds;
+    // both only while the game waits for the human's move.
+    void mnuGameUndo_Click();
+    void mnuGameHint_Click();
     // Game > Level: applies from the computer's next move and is remembered.
     void SetLevel(Level level);
+    // Game > Show legal moves: dots on the cells the human may play while
+    // the game waits for a move; remembered.
+    void SetShowLegalMoves(bool on);
+    bool showLegalMoves() const { return showLegal_; }
     Level level() const { return level_; }
     // Runs the command of a toolbar button's key.
     void ButtonClick(const QString& key);
@@ -90,6 +100,8 @@ public:
     void ShowError(const RuntimeError& error) override;
     void RecordScore(int16_t humanCount) override;
     RandomSource& Random() override { return random_; }
+    void RestoreSnapshot(int moveCount) override;
+    void Announce(const std::string& text) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,7 +114,21 @@ private:
     void BuildStatusBar();
     void Form_Load();
     void BuildLevelMenu(QMenu* game, QAction* before);
-    void LoadLevel();
+    void BuildAidItems(QMenu* game);
+    void LoadOptions();
+    void SaveOption(const QString& key, const QString& value);
+    // The arrow keys, and Enter or Space over the frame: true when taken.
+    bool BoardKey(int key);
+    // Enables Undo and Hint while the game waits for the human, and ends a
+    // hint's search and mark.
+    void SetTurnCommands(bool waiting);
+    void ShowHint(int cell, int generation);
+    void StopHint();
+    void RefreshAids();
+    QString CellName(int row, int col) const;
+    bool IsShownLegal(int row, int col) const;
+    engine::Position PositionOf(int16_t mover) const;
+    engine::Searcher& searcher();
 
     QWidget* client_;
     BoardPictures pictures_;
@@ -120,6 +146,14 @@ private:
     // The weakest level the computer played at in this game: its table gets the result.
     Level gameLevel_ = Level::Classic;
     std::unique_ptr<engine::Searcher> searcher_;
+    bool showLegal_ = false;
+    // Column (x) and row (y) of the keyboard's frame and of the hint; null for none.
+    QPoint cursor_;
+    QPoint hint_;
+    std::thread hintWorker_;
+    std::atomic<bool> hintStop_{false};
+    // Counts the waits for the human: a hint found after its wait ended is dropped.
+    int hintGeneration_ = 0;
     DefaultRandomSource random_;
     TurnController controller_;
 };

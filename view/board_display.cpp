@@ -1,5 +1,7 @@
 #include "view/board_display.h"
 
+#include <QBuffer>
+#include <QPainter>
 #include <QPalette>
 #include <cmath>
 
@@ -127,6 +129,10 @@ void BoardDisplay::ShowTurnOwner(const GameState& state, const std::string& who)
     const QColor text = blackLabel ? colours::kWhitePiece : colours::kBlackPiece;
     SetLabelColours(*pictures_.lblWinst[0], back, text);
     pictures_.lblWinst[0]->setText(QString());
+    turnName_ = QStringLiteral("%1, %2").arg(
+        who == "comp" ? QStringLiteral("Computer's turn") : QStringLiteral("Your turn"),
+        blackLabel ? QStringLiteral("Black") : QStringLiteral("White"));
+    pictures_.lblWinst[0]->setAccessibleName(turnName_);
 }
 
 bool BoardDisplay::MarkMove(const GameState& state, int row, int col) {
@@ -142,6 +148,8 @@ bool BoardDisplay::MarkMove(const GameState& state, int row, int col) {
 
 bool BoardDisplay::ShowGained(int count) {
     pictures_.lblWinst[0]->setText(QString::number(count));
+    pictures_.lblWinst[0]->setAccessibleName(
+        QStringLiteral("%1: %2 pieces gained").arg(turnName_).arg(count));
     return pauser_.Pause(1000);
 }
 
@@ -152,6 +160,57 @@ void BoardDisplay::SnapshotBoard() {
     to.setText(from.text());
     SetLabelColours(to, from.palette().color(QPalette::Window),
                     from.palette().color(QPalette::WindowText));
+    Snapshot kept{{},
+                  to.text(),
+                  to.palette().color(QPalette::Window),
+                  to.palette().color(QPalette::WindowText)};
+    QBuffer buffer(&kept.png);
+    buffer.open(QIODevice::WriteOnly);
+    pictures_.picB->image().save(&buffer, "PNG");
+    snapshots_.push_back(std::move(kept));
+}
+
+void BoardDisplay::RestoreSnapshot(int moveCount) {
+    snapshots_.resize(std::min(snapshots_.size(), static_cast<std::size_t>(moveCount)));
+    PictureBox& picB = *pictures_.picB;
+    QLabel& label = *pictures_.lblWinst[1];
+    if (snapshots_.empty()) {
+        picB.Clear();
+        label.setText(QString());
+        return;
+    }
+    const Snapshot& kept = snapshots_.back();
+    QImage image = QImage::fromData(kept.png, "PNG");
+    image.setDevicePixelRatio(picB.image().devicePixelRatio());
+    picB.SetImage(image);
+    label.setText(kept.text);
+    SetLabelColours(label, kept.back, kept.fore);
+}
+
+void BoardDisplay::ShowAids(int cellSize, const BoardAids& aids) {
+    const int s = cellSize;
+    // A cell's square runs from s * n to s * n + s, its edges two pixels wide.
+    const auto cell = [s](QPoint at) {
+        return QRectF(s * at.x() + 2, s * at.y() + 2, s - 2, s - 2);
+    };
+    pictures_.picV->SetOverlay([=](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colours::kLegalMark);
+        for (const QPoint at : aids.legal) {
+            const QRectF square = cell(at);
+            painter.drawEllipse(square.center(), s / 8.0, s / 8.0);
+        }
+        painter.setBrush(Qt::NoBrush);
+        if (!aids.hint.isNull()) {
+            painter.setPen(QPen(colours::kHint, 3));
+            painter.drawEllipse(cell(aids.hint).adjusted(4, 4, -4, -4));
+        }
+        if (!aids.cursor.isNull()) {
+            painter.setPen(QPen(colours::kCursor, 2));
+            painter.drawRect(cell(aids.cursor).adjusted(1, 1, -1, -1));
+        }
+    });
 }
 
 } // namespace tarvo

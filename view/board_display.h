@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 namespace tarvo {
 
@@ -20,6 +21,9 @@ inline const QColor kNumber{0, 255, 255};
 inline const QColor kNumberShadow{255, 255, 255};
 inline const QColor kMark{255, 0, 0};
 inline const QColor kMarkShadow{0, 0, 0};
+inline const QColor kLegalMark{112, 112, 112};
+inline const QColor kHint{0, 96, 255};
+inline const QColor kCursor{255, 160, 0};
 } // namespace colours
 
 // A wait that lets the window handle its events meanwhile.
@@ -52,6 +56,15 @@ int16_t Nearest(double v);
 QPoint ColumnNumberAt(int s, int n, QSize extent);
 QPoint RowNumberAt(int s, int n, QSize extent);
 
+// The comforts drawn over the board, never into it: a dot on each cell the
+// human may play, a ring on the hinted cell and the keyboard's frame. Rows
+// and columns 1..8; 0 for none.
+struct BoardAids {
+    std::vector<QPoint> legal; // x the column, y the row
+    QPoint hint;
+    QPoint cursor;
+};
+
 class BoardDisplay {
 public:
     BoardDisplay(const BoardPictures& pictures, Pauser& pauser);
@@ -67,14 +80,29 @@ public:
     bool MarkMove(const GameState& state, int row, int col);
     // Shows the pieces gained in the label, then pauses 1000 ms.
     bool ShowGained(int count);
-    // Keeps the marked old position and the label in picB.
+    // Keeps the marked old position and the label in picB, and remembers it
+    // so that taking moves back can show it again.
     void SnapshotBoard();
+    // Shows the picture kept after `moveCount` moves again (none for 0) and
+    // forgets the later ones.
+    void RestoreSnapshot(int moveCount);
+    void ForgetSnapshots() { snapshots_.clear(); }
+    void ShowAids(int cellSize, const BoardAids& aids);
 
 private:
     void DrawNumbers(int s, int n, QPoint (*place)(int, int, QSize), QColor shadow, QColor colour);
 
+    struct Snapshot {
+        QByteArray png; // a board kept whole would cost 300 KB a move
+        QString text;
+        QColor back;
+        QColor fore;
+    };
+
     BoardPictures pictures_;
     Pauser& pauser_;
+    std::vector<Snapshot> snapshots_;
+    QString turnName_;
 };
 
 } // namespace tarvo

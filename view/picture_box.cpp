@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace tarvo {
 
@@ -11,9 +12,14 @@ namespace {
 constexpr int kPenWidth = 2;
 
 // Fills straight into the image's memory: a board is 128 rectangles, and a
-// painter for each would cost more than the filling itself.
+// painter for each would cost more than the filling itself. `area` is in the
+// widget's coordinates; neighbouring areas meet without a gap at any ratio.
 void FillRect(QImage& image, QRect area, QColor colour) {
-    area = area.intersected(image.rect());
+    const qreal ratio = image.devicePixelRatio();
+    const auto scaled = [ratio](int v) { return static_cast<int>(std::floor(v * ratio)); };
+    area = QRect(QPoint(scaled(area.left()), scaled(area.top())),
+                 QPoint(scaled(area.right() + 1) - 1, scaled(area.bottom() + 1) - 1))
+               .intersected(image.rect());
     const QRgb value = colour.rgb();
     uchar* const bits = image.bits();
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -25,8 +31,10 @@ void FillRect(QImage& image, QRect area, QColor colour) {
 } // namespace
 
 PictureBox::PictureBox(QSize size, QColor backColour, QWidget* parent)
-    : QWidget(parent), image_(size, QImage::Format_RGB32), backColour_(backColour),
-      metrics_(font_) {
+    : QWidget(parent), backColour_(backColour), metrics_(font_) {
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     Clear();
@@ -87,9 +95,22 @@ void PictureBox::CopyImageTo(PictureBox& other) const {
     other.update();
 }
 
+void PictureBox::SetImage(const QImage& image) {
+    image_ = image;
+    update();
+}
+
+void PictureBox::SetOverlay(std::function<void(QPainter&)> paint) {
+    overlay_ = std::move(paint);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
+    if (overlay_) {
+        overlay_(painter);
+    }
 }
 
 } // namespace tarvo

@@ -6,12 +6,15 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace tarvo {
 
 // A picture with retained drawing: everything drawn goes into an image of the
 // picture's full size, which the paint event shows. Lines and rectangle edges
 // are two pixels wide, covering the given coordinate and the one after it.
+// Coordinates are the widget's; the image has the screen's own pixels, so on
+// a high-density screen every line and glyph is drawn sharp.
 class PictureBox : public QWidget {
 public:
     PictureBox(QSize size, QColor backColour, QWidget* parent);
@@ -35,6 +38,9 @@ public:
     // Gives `other` a copy of this picture's current image.
     void CopyImageTo(PictureBox& other) const;
     const QImage& image() const { return image_; }
+    void SetImage(const QImage& image);
+    // Painted over the image and never part of it: marks that come and go.
+    void SetOverlay(std::function<void(QPainter&)> paint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +50,7 @@ private:
     QColor backColour_;
     QFont font_;
     QFontMetrics metrics_;
+    std::function<void(QPainter&)> overlay_;
 };
 
 } // namespace tarvo

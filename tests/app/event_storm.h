@@ -4,6 +4,7 @@
 #include "dialogs/frm_start.h"
 #include "game/rules.h"
 #include "support/board_diagram.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -35,11 +36,18 @@ public:
     void DrawBoard() override {
         GameState opening = state();
         InitBoard(opening);
-        if (state().Board != opening.Board && state().Board != last_.Board && !OneMoveOn()) {
+        if (state().Board != opening.Board && state().Board != last_.Board && !undone_ &&
+            !OneMoveOn()) {
             ++illegalBoards;
         }
+        undone_ = false;
         last_ = state();
         frmOthello::DrawBoard();
+    }
+    // Taking moves back draws an earlier board.
+    void RestoreSnapshot(int moveCount) override {
+        undone_ = true;
+        frmOthello::RestoreSnapshot(moveCount);
     }
     void RecordScore(int16_t humanCount) override {
         ++recorded;
@@ -50,6 +58,8 @@ public:
     int recorded = 0;
 
 private:
+    bool undone_ = false;
+
     bool OneMoveOn() {
         for (const int16_t colour : {Black, White}) {
             for (const Cell& move : LegalMoves(last_, colour)) {
@@ -142,11 +152,19 @@ private:
                     moves[static_cast<std::size_t>(Roll(static_cast<int>(moves.size())))];
                 QTest::mouseClick(picV, Qt::LeftButton, {}, {col * 30 + 15, row * 30 + 15});
             }
+        } else if (roll < 760) {
+            QTest::keyClick(KeyReceiver(window_), static_cast<Qt::Key>(Qt::Key_0 + Roll(10)));
         } else if (roll < 800) {
-            QTest::keyClick(&window_, static_cast<Qt::Key>(Qt::Key_0 + Roll(10)));
+            const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
+                                    Qt::Key_Down, Qt::Key_Return, Qt::Key_Space};
+            QTest::keyClick(KeyReceiver(window_), keys[Roll(6)]);
         } else if (roll < 840) {
-            Roll(2) == 0 ? QTest::keyPress(&window_, Qt::Key_V)
-                         : QTest::keyRelease(&window_, Qt::Key_V);
+            Roll(2) == 0 ? QTest::keyPress(KeyReceiver(window_), Qt::Key_V)
+                         : QTest::keyRelease(KeyReceiver(window_), Qt::Key_V);
+        } else if (roll < 842) {
+            window_.menuItem(Roll(2) == 0 ? "mnuGameUndo" : "mnuGameHint")->trigger();
+        } else if (roll < 843) {
+            window_.menuItem("mnuGameLegal")->trigger();
         } else if (roll < 844) {
             window_.button(Roll(2) == 0 ? "score" : "about")->trigger();
         } else if (roll < 880 && (!window_.controller().running() || Roll(40) == 0)) {

@@ -3,6 +3,7 @@
 #include "app/event_waits.h"
 #include "app/frm_othello.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,12 @@ public:
     qint64 NowMs() override { return now; }
     qint64 now = 0;
 };
+
+// Where the system delivers a key typed into the active `window`: the focus widget.
+inline QWidget* KeyReceiver(QWidget& window) {
+    QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr ? focus : &window;
+}
 
 // The main window over a score store in a folder of its own.
 class WindowFixture : public testing::Test {

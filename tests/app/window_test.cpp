@@ -7,6 +7,7 @@
 #include "support/modal.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -70,20 +71,20 @@ TEST_F(WindowTest, ReleasesDigitsAndTheVKeyReachTheGame) {
     window.state().AwaitingInput = true;
     window.state().HumanRow = window.state().HumanCol = 0;
     for (const Qt::Key key : {Qt::Key_A, Qt::Key_6, Qt::Key_9, Qt::Key_2}) {
-        QTest::keyClick(&window, key);
+        QTest::keyClick(test::KeyReceiver(window), key);
     }
     EXPECT_EQ(window.state().HumanRow * 10 + window.state().HumanCol, 62);
     EXPECT_FALSE(window.state().AwaitingInput);
 
     QWidget* picV = window.pictures().picV;
     window.state().MoveCount = 2;
-    QTest::keyPress(&window, Qt::Key_V);
+    QTest::keyPress(test::KeyReceiver(window), Qt::Key_V);
     EXPECT_FALSE(picV->isVisible());
-    QTest::keyPress(&window, Qt::Key_V, {}, -1); // auto-repeat keeps it hidden
+    QTest::keyPress(test::KeyReceiver(window), Qt::Key_V, {}, -1); // auto-repeat keeps it hidden
     EXPECT_FALSE(picV->isVisible());
-    QTest::keyRelease(&window, Qt::Key_V);
+    QTest::keyRelease(test::KeyReceiver(window), Qt::Key_V);
     EXPECT_TRUE(picV->isVisible());
-    QTest::keyPress(&window, Qt::Key_V);
+    QTest::keyPress(test::KeyReceiver(window), Qt::Key_V);
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(&window, &deactivate);
     EXPECT_TRUE(picV->isVisible()) << "a release that goes to another window";
@@ -174,6 +175,90 @@ TEST_F(WindowTest, AStrongerLevelIsRememberedPlaysAndKeepsItsOwnTopTen) {
     });
     window.mnuGameScore_Click();
     EXPECT_EQ(title, "Othello game score sheet (Strong)");
+}
+
+// The cells whose middle (a dot) or left edge (a ring) shows about the colour,
+// as column and row.
+std::vector<QPoint> CellsShowing(QWidget* picture, const QColor& colour) {
+    const QImage shot = picture->grab().toImage();
+    const auto near = [&](int x, int y) {
+        const QColor seen = shot.pixelColor(x, y);
+        return std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                   std::abs(seen.blue() - colour.blue()) <
+               40;
+    };
+    std::vector<QPoint> cells;
+    for (int r = 1; r <= 8; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            if (near(30 * c + 16, 30 * r + 16) || near(30 * c + 6, 30 * r + 16)) {
+                cells.emplace_back(c, r);
+            }
+        }
+    }
+    return cells;
+}
+
+TEST_F(WindowTest, LegalMovesHintUndoAndTheKeyboardFrameDuringTheHumansTurn) {
+    QWidget* picV = window.pictures().picV;
+    QAction* undo = window.menuItem("mnuGameUndo");
+    QAction* hint = window.menuItem("mnuGameHint");
+    window.menuItem("mnuGameLegal")->trigger();
+    EXPECT_TRUE(frmOthello(clock, scores).showLegalMoves()) << "a new window reads it";
+    const std::vector<QPoint> opening = {{5, 3}, {6, 4}, {3, 5}, {4, 6}};
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(picV);
+    ASSERT_EQ(board->role(), QAccessible::Table);
+    ASSERT_EQ(board->childCount(), 64);
+    const auto name = [&](int row, int col) {
+        return board->child((row - 1) * 8 + col - 1)->text(QAccessible::Name);
+    };
+    QStringList seen;
+    // The pauses end as soon as they begin.
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        clock.now += 1000;
+        QTest::keyClick(test::KeyReceiver(window), Qt::Key_Shift);
+    });
+    AnswerModal<frmStart>([](frmStart* d) { d->cmdOK->click(); });
+    test::When(
+        [&] { return status() == "Your turn ..."; },
+        [&] {
+            EXPECT_EQ(CellsShowing(picV, colours::kLegalMark), opening);
+            seen = {name(3, 5), name(4, 4), name(1, 1),
+                    window.pictures().lblWinst[0]->accessibleName()};
+            EXPECT_FALSE(undo->isEnabled()) << "nothing to undo yet";
+            EXPECT_TRUE(hint->isEnabled());
+            // Left shows the frame at 4,4; Right and Up move it; Enter plays there.
+            for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Return}) {
+                QTest::keyClick(test::KeyReceiver(window), key);
+            }
+            ticker.start(1);
+            test::When([&] { return status() == "Your turn ..." && window.state().MoveCount == 2; },
+                       [&] {
+                           ticker.stop();
+                           seen.push_back(picV->accessibleDescription().section(' ', 0, 2));
+                           EXPECT_TRUE(undo->isEnabled());
+                           hint->trigger();
+                           test::When([&] { return !CellsShowing(picV, colours::kHint).empty(); },
+                                      [&] {
+                                          undo->trigger();
+                                          test::When(
+                                              [&] { return window.state().MoveCount == 0; },
+                                              [&] {
+                                                  EXPECT_EQ(CellsShowing(picV, colours::kLegalMark),
+                                                            opening);
+                                                  EXPECT_FALSE(undo->isEnabled());
+                                                  AnswerBox(QMessageBox::Yes);
+                                                  window.mnuGameStatus()->trigger();
+                                              });
+                                      });
+                       });
+        });
+    window.mnuGameStatus()->trigger();
+    EXPECT_EQ(seen.join('|').toStdString(),
+              "row 3, column 5, empty, legal move|row 4, column 4, black|row 1, column 1, "
+              "empty|Your turn, Black|White plays row");
+    EXPECT_TRUE(CellsShowing(picV, colours::kLegalMark).empty()) << "only while it waits";
+    EXPECT_FALSE(hint->isEnabled());
 }
 
 TEST_F(WindowTest, F1OverAHighlightedMenuItemOpensItsTopic) {

@@ -96,5 +96,50 @@ TEST_F(BoardDisplayTest, TheTurnLabelShowsTheColourOfWhoseTurnItIs) {
     }
 }
 
+TEST_F(BoardDisplayTest, TakingMovesBackShowsTheirPicturesAgain) {
+    state.CellSize = 30;
+    std::vector<QImage> kept;
+    for (const int col : {1, 2}) {
+        display.DrawBoard(state);
+        display.MarkMove(state, 3, col);
+        display.ShowGained(col);
+        display.SnapshotBoard();
+        kept.push_back(pictures.picB->image().copy());
+    }
+    display.RestoreSnapshot(1);
+    EXPECT_EQ(pictures.picB->image(), kept[0]);
+    EXPECT_EQ(pictures.lblWinst[1]->text(), "1");
+    display.RestoreSnapshot(2);
+    EXPECT_EQ(pictures.picB->image(), kept[0]) << "a later picture once forgotten stays so";
+    display.RestoreSnapshot(0);
+    EXPECT_EQ(pictures.picB->image().pixelColor(100, 100), colours::kWindow);
+    EXPECT_TRUE(pictures.lblWinst[1]->text().isEmpty());
+}
+
+// Also run with QT_SCALE_FACTOR=2, where every line and cell is twice as many
+// pixels of the image wide.
+TEST_F(BoardDisplayTest, DrawsAtTheScreensOwnPixels) {
+    const int r = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2 : 1;
+    state.CellSize = 30;
+    display.DrawBoard(state);
+    const QImage& image = pictures.picV->image();
+    EXPECT_EQ(image.size(), pictures.picV->size() * r);
+    // Along one pixel row through row 4, columns 3 and 4: grid, cell, grid, piece.
+    std::vector<std::pair<QColor, int>> runs;
+    for (int x = 90 * r; x < 150 * r; ++x) {
+        const QColor colour = image.pixelColor(x, 135 * r);
+        if (runs.empty() || runs.back().first != colour) {
+            runs.emplace_back(colour, 0);
+        }
+        ++runs.back().second;
+    }
+    const std::vector<std::pair<QColor, int>> expected = {
+        {colours::kGrid, 2 * r},
+        {colours::kEmptyCell, 28 * r},
+        {colours::kGrid, 2 * r},
+        {state.Board(4, 4) == Black ? colours::kBlackPiece : colours::kWhitePiece, 28 * r}};
+    EXPECT_EQ(runs, expected);
+}
+
 } // namespace
 } // namespace tarvo
