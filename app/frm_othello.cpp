@@ -41,7 +41,7 @@ QPixmap LogoPixmap(qreal ratio) {
     pixmap.fill(colours::kWindow);
     QSvgRenderer renderer(QStringLiteral(":/logo.svg"));
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), kLogoPlace.size()));
     return pixmap;
 }
 
