@@ -93,9 +93,13 @@ public:
         return {origin + QPoint(s * (index % kSide + 1), s * (index / kSide + 1)), QSize(s, s)};
     }
 
-    int childCount() const override { return kSide * kSide; }
+    // The cells, then the widgets on the board, such as the turn label.
+    int childCount() const override { return kSide * kSide + QAccessibleWidget::childCount(); }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= kSide * kSide) {
+        if (index >= kSide * kSide) {
+            return QAccessibleWidget::child(index - kSide * kSide);
+        }
+        if (index < 0) {
             return nullptr;
         }
         const auto i = static_cast<std::size_t>(index);
@@ -106,6 +110,9 @@ public:
         return QAccessible::accessibleInterface(ids_[i]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (const int widget = QAccessibleWidget::indexOfChild(child); widget >= 0) {
+            return kSide * kSide + widget;
+        }
         for (int i = 0; i < kSide * kSide; ++i) {
             if (ids_[static_cast<std::size_t>(i)] != 0 &&
                 QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(i)]) == child) {
