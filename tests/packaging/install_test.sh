@@ -8,7 +8,10 @@ trap 'rm -rf "$stage"' EXIT
 
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 expected=(
-    usr/bin/tarvo-othello
+    usr/games/tarvo-othello
+    usr/share/man/man6/tarvo-othello.6.gz
+    usr/share/doc/tarvo-othello/changelog.gz
+    usr/share/doc/tarvo-othello/copyright
     usr/share/tarvo-othello/tarvo-othello-help.html
     usr/share/applications/example.tarvo.Othello.desktop
     usr/share/icons/hicolor/scalable/apps/example.tarvo.Othello.svg
@@ -17,7 +20,7 @@ expected=(
 for f in "${expected[@]}"; do
     [ -f "$stage/$f" ] || { echo "not installed: $f"; exit 1; }
 done
-[ -x "$stage/usr/bin/tarvo-othello" ] || { echo "the program is not executable"; exit 1; }
+[ -x "$stage/usr/games/tarvo-othello" ] || { echo "the program is not executable"; exit 1; }
 # Nothing but these: no test or benchmark binaries.
 count=$(find "$stage" -type f | wc -l)
 [ "$count" -eq "${#expected[@]}" ] || { find "$stage" -type f; echo "unexpected files"; exit 1; }
