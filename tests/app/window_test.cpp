@@ -230,7 +230,12 @@ TEST_F(WindowTest, LegalMovesHintUndoAndTheKeyboardFrameDuringTheHumansTurn) {
             for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Return}) {
                 QTest::keyClick(test::KeyReceiver(window), key);
             }
-            ticker.start(1);
+            ticker.start(5);
+            test::When([&] { return window.state().MoveCount == 1; },
+                       [&] {
+                           seen.push_back(QStringLiteral("%1 dots in the computer's turn")
+                                              .arg(CellsShowing(picV, colours::kLegalMark).size()));
+                       });
             test::When([&] { return status() == "Your turn ..." && window.state().MoveCount == 2; },
                        [&] {
                            ticker.stop();
@@ -255,7 +260,7 @@ TEST_F(WindowTest, LegalMovesHintUndoAndTheKeyboardFrameDuringTheHumansTurn) {
     window.mnuGameStatus()->trigger();
     EXPECT_EQ(seen.join('|').toStdString(),
               "row 3, column 5, empty, legal move|row 4, column 4, black|row 1, column 1, "
-              "empty|Your turn, Black|White plays row");
+              "empty|Your turn, Black|0 dots in the computer's turn|White plays row");
     EXPECT_TRUE(CellsShowing(picV, colours::kLegalMark).empty()) << "only while it waits";
     EXPECT_FALSE(hint->isEnabled());
 }
