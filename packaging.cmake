@@ -18,6 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tarvo.example/)
 # the board's font are loaded at run time and must be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, fonts-liberation2")
-# The web command asks xdg-mime for the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The web command asks xdg-mime for the desktop's browser; Qt's own texts
+# (the Yes and No of its boxes) come translated with qt6-translations-l10n.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 include(CPack)

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
@@ -55,9 +56,10 @@ struct LevelInfo {
     const char* caption;
     const char* scoreSection;
 };
-constexpr LevelInfo kLevels[] = {{"Classic", "&Classic", "Game scores"},
-                                 {"Strong", "S&trong", "Game scores (Strong)"},
-                                 {"Expert", "&Expert", "Game scores (Expert)"}};
+constexpr LevelInfo kLevels[] = {
+    {"Classic", QT_TRANSLATE_NOOP("frmOthello", "&Classic"), "Game scores"},
+    {"Strong", QT_TRANSLATE_NOOP("frmOthello", "S&trong"), "Game scores (Strong)"},
+    {"Expert", QT_TRANSLATE_NOOP("frmOthello", "&Expert"), "Game scores (Expert)"}};
 
 const LevelInfo& InfoOf(Level level) {
     return kLevels[static_cast<int>(level)];
@@ -65,6 +67,10 @@ const LevelInfo& InfoOf(Level level) {
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QString LoopText(const std::string& text) {
+    return QCoreApplication::translate(kTurnLoopTexts, text.c_str());
 }
 
 } // namespace
@@ -90,7 +96,7 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     ImgLogo_->setGeometry(kLogoPlace);
     ImgLogo_->setPixmap(LogoPixmap(ImgLogo_->devicePixelRatioF()));
     MakeBoardAccessible(pictures_.picV, [this](int row, int col) { return CellName(row, col); });
-    pictures_.picV->setAccessibleName(QStringLiteral("Board"));
+    pictures_.picV->setAccessibleName(tr("Board"));
     pictures_.picV->setFocusPolicy(Qt::StrongFocus);
 
     BuildMenu();
@@ -118,31 +124,32 @@ void frmOthello::BuildMenu() {
         const char* caption;
         std::vector<Item> items;
     } menus[] = {
-        {"&Game",
-         {{"mnuGameStatus", "&Start", Qt::CTRL | Qt::Key_N, 11, &frmOthello::mnuGameStatus_Click},
+        {QT_TR_NOOP("&Game"),
+         {{"mnuGameStatus", QT_TR_NOOP("&Start"), Qt::CTRL | Qt::Key_N, 11,
+           &frmOthello::mnuGameStatus_Click},
           {"mnuGameSep1", nullptr, {}, 0, nullptr},
-          {"mnuGameScore", "S&core sheet", Qt::CTRL | Qt::Key_G, 12,
+          {"mnuGameScore", QT_TR_NOOP("S&core sheet"), Qt::CTRL | Qt::Key_G, 12,
            &frmOthello::mnuGameScore_Click},
           {"mnuGameSep2", nullptr, {}, 0, nullptr},
-          {"mnuGameExit", "E&xit", Qt::CTRL | Qt::Key_Q, 13, &frmOthello::mnuGameExit_Click}}},
-        {"&Help",
-         {{"mnuHelpTopics", "Help &topics", QKeyCombination(Qt::Key_F1), 1,
+          {"mnuGameExit", QT_TR_NOOP("E&xit"), Qt::CTRL | Qt::Key_Q, 13,
+           &frmOthello::mnuGameExit_Click}}},
+        {QT_TR_NOOP("&Help"),
+         {{"mnuHelpTopics", QT_TR_NOOP("Help &topics"), QKeyCombination(Qt::Key_F1), 1,
            &frmOthello::mnuHelpTopics_Click},
-          {"mnuHelpWeb", "Tarvo on the &Web", Qt::CTRL | Qt::Key_W, 14,
+          {"mnuHelpWeb", QT_TR_NOOP("Tarvo on the &Web"), Qt::CTRL | Qt::Key_W, 14,
            &frmOthello::mnuHelpWeb_Click},
           {"mnuHelpSep1", nullptr, {}, 0, nullptr},
-          {"mnuHelpAbout", "&About Tarvo Othello", QKeyCombination(Qt::Key_F2), 15,
+          {"mnuHelpAbout", QT_TR_NOOP("&About Tarvo Othello"), QKeyCombination(Qt::Key_F2), 15,
            &frmOthello::mnuHelpAbout_Click}}},
     };
     for (const auto& menu : menus) {
-        QMenu* qmenu = menuBar()->addMenu(QString::fromLatin1(menu.caption));
+        QMenu* qmenu = menuBar()->addMenu(tr(menu.caption));
         // F1 over a highlighted item opens its topic; shortcuts do not fire
         // while a menu holds the keyboard, so the menu's keys are watched.
         qmenu->installEventFilter(this);
         for (const Item& item : menu.items) {
-            QAction* action = item.caption == nullptr
-                                  ? qmenu->addSeparator()
-                                  : qmenu->addAction(QString::fromLatin1(item.caption));
+            QAction* action = item.caption == nullptr ? qmenu->addSeparator()
+                                                      : qmenu->addAction(tr(item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
             if (item.caption == nullptr) {
                 continue;
@@ -166,12 +173,13 @@ void frmOthello::BuildAidItems(QMenu* game) {
         const char* caption;
         QKeySequence shortcut;
         void (frmOthello::*command)();
-    } items[] = {{"mnuGameUndo", "&Undo move", QKeySequence(Qt::CTRL | Qt::Key_Z),
+    } items[] = {{"mnuGameUndo", QT_TR_NOOP("&Undo move"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                   &frmOthello::mnuGameUndo_Click},
-                 {"mnuGameHint", "&Hint", QKeySequence(Qt::Key_H), &frmOthello::mnuGameHint_Click}};
+                 {"mnuGameHint", QT_TR_NOOP("&Hint"), QKeySequence(Qt::Key_H),
+                  &frmOthello::mnuGameHint_Click}};
     QAction* before = menuItem(QStringLiteral("mnuGameSep1"));
     for (const auto& item : items) {
-        auto* action = new QAction(QString::fromLatin1(item.caption), game);
+        auto* action = new QAction(tr(item.caption), game);
         action->setObjectName(QString::fromLatin1(item.name));
         action->setShortcut(item.shortcut);
         action->setData(11);
@@ -180,7 +188,7 @@ void frmOthello::BuildAidItems(QMenu* game) {
         connect(action, &QAction::triggered, this,
                 [this, command = item.command] { (this->*command)(); });
     }
-    auto* legal = new QAction(QStringLiteral("Show &legal moves"), game);
+    auto* legal = new QAction(tr("Show &legal moves"), game);
     legal->setObjectName(QStringLiteral("mnuGameLegal"));
     legal->setCheckable(true);
     legal->setData(11);
@@ -189,12 +197,12 @@ void frmOthello::BuildAidItems(QMenu* game) {
 }
 
 void frmOthello::BuildLevelMenu(QMenu* game, QAction* before) {
-    auto* menu = new QMenu(QStringLiteral("&Level"), game);
+    auto* menu = new QMenu(tr("&Level"), game);
     // F1 over it opens the topic of starting a game, which tells of the levels.
     game->insertMenu(before, menu)->setData(11);
     auto* group = new QActionGroup(menu);
     for (const LevelInfo& info : kLevels) {
-        QAction* action = menu->addAction(QString::fromLatin1(info.caption));
+        QAction* action = menu->addAction(tr(info.caption));
         action->setObjectName(QStringLiteral("mnuLevel") + QLatin1String(info.name));
         action->setCheckable(true);
         action->setChecked(&info == &kLevels[0]);
@@ -242,15 +250,16 @@ void frmOthello::BuildToolbar() {
     const struct {
         const char* key;
         const char* tooltip;
-    } buttons[] = {{"start", "Start new game"},      {"stop", "Stop current game"},
-                   {"score", "Game score sheet"},    {"help", "Help topics"},
-                   {"about", "About Tarvo Othello"}, {"web", "Tarvo web site"}};
+    } buttons[] = {
+        {"start", QT_TR_NOOP("Start new game")},      {"stop", QT_TR_NOOP("Stop current game")},
+        {"score", QT_TR_NOOP("Game score sheet")},    {"help", QT_TR_NOOP("Help topics")},
+        {"about", QT_TR_NOOP("About Tarvo Othello")}, {"web", QT_TR_NOOP("Tarvo web site")}};
     for (const auto& b : buttons) {
         const QString key = QString::fromLatin1(b.key);
         QAction* action =
             Toolbar1_->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(key)), QString());
         action->setObjectName(key);
-        action->setToolTip(QString::fromLatin1(b.tooltip));
+        action->setToolTip(tr(b.tooltip));
         connect(action, &QAction::triggered, this, [this, key] { ButtonClick(key); });
     }
 }
@@ -299,8 +308,9 @@ void frmOthello::mnuGameScore_Click() {
     scores_.UseSection(QString::fromLatin1(InfoOf(level_).scoreSection));
     scoresheet sheet(scores_, this);
     if (level_ != Level::Classic) {
-        sheet.setWindowTitle(sheet.windowTitle() +
-                             QStringLiteral(" (%1)").arg(InfoOf(level_).name));
+        sheet.setWindowTitle(
+            sheet.windowTitle() +
+            QStringLiteral(" (%1)").arg(tr(InfoOf(level_).caption).remove(QLatin1Char('&'))));
     }
     sheet.exec();
 }
@@ -455,7 +465,7 @@ void frmOthello::closeEvent(QCloseEvent* event) {
 }
 
 void frmOthello::ShowStatus(const std::string& text) {
-    statusPanels_[0]->setText(FromUtf8(text));
+    statusPanels_[0]->setText(LoopText(text));
 }
 
 void frmOthello::DrawBoard() {
@@ -565,14 +575,13 @@ void frmOthello::RefreshAids() {
 
 QString frmOthello::CellName(int row, int col) const {
     const int16_t code = state_.Board(row, col);
-    QString name = QStringLiteral("row %1, column %2, %3")
+    QString name = (code == Black   ? tr("row %1, column %2, black")
+                    : code == White ? tr("row %1, column %2, white")
+                                    : tr("row %1, column %2, empty"))
                        .arg(row)
-                       .arg(col)
-                       .arg(code == Black   ? QStringLiteral("black")
-                            : code == White ? QStringLiteral("white")
-                                            : QStringLiteral("empty"));
+                       .arg(col);
     if (IsShownLegal(row, col)) {
-        name += QStringLiteral(", legal move");
+        name += tr(", legal move");
     }
     return name;
 }
@@ -640,16 +649,26 @@ void frmOthello::Beep() {
 }
 
 void frmOthello::ShowOutsideBoard() {
-    QMessageBox::warning(this, kAppTitle, QStringLiteral("Outside playing board area!"));
+    QMessageBox::warning(this, kAppTitle, tr("Outside playing board area!"));
 }
 
 void frmOthello::ShowResult(const std::string& text) {
-    QMessageBox::information(this, kAppTitle, FromUtf8(text).replace(QLatin1String("\r\n"), "\n"));
+    static const QRegularExpression counts(
+        QStringLiteral("^You gained (\\d+) pieces, I gained (\\d+)\\.$"));
+    QStringList lines = FromUtf8(text).split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        const QRegularExpressionMatch match = counts.match(line);
+        line =
+            match.hasMatch()
+                ? tr("You gained %1 pieces, I gained %2.").arg(match.captured(1), match.captured(2))
+                : LoopText(line.toStdString());
+    }
+    QMessageBox::information(this, kAppTitle, lines.join(QLatin1Char('\n')));
 }
 
 bool frmOthello::ConfirmStop() {
-    return QMessageBox::question(this, QStringLiteral("Stop game"),
-                                 QStringLiteral("Are you sure you want to stop this game?"),
+    return QMessageBox::question(this, tr("Stop game"),
+                                 tr("Are you sure you want to stop this game?"),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -669,7 +688,7 @@ void frmOthello::ShowRunning(bool running) {
         gameLevel_ = level_;
         display_.ForgetSnapshots();
     }
-    mnuGameStatus_->setText(running ? QStringLiteral("&Stop") : QStringLiteral("&Start"));
+    mnuGameStatus_->setText(running ? tr("&Stop") : tr("&Start"));
     button(QStringLiteral("start"))->setVisible(!running);
     button(QStringLiteral("stop"))->setVisible(running);
 }
@@ -683,8 +702,21 @@ void frmOthello::RestoreSnapshot(int moveCount) {
 }
 
 void frmOthello::Announce(const std::string& text) {
+    static const QRegularExpression move(QStringLiteral("^(\\w+) plays row (\\d), column (\\d)$"));
+    static const QRegularExpression pass(QStringLiteral("^(\\w+) passes$"));
+    const QString said = FromUtf8(text);
+    const auto colour = [this](const QString& name) {
+        return name == QLatin1String("Black") ? tr("Black") : tr("White");
+    };
+    QString translated = said;
+    if (const QRegularExpressionMatch m = move.match(said); m.hasMatch()) {
+        translated = tr("%1 plays row %2, column %3")
+                         .arg(colour(m.captured(1)), m.captured(2), m.captured(3));
+    } else if (const QRegularExpressionMatch m = pass.match(said); m.hasMatch()) {
+        translated = tr("%1 passes").arg(colour(m.captured(1)));
+    }
     // Setting it sends the change to a screen reader.
-    pictures_.picV->setAccessibleDescription(FromUtf8(text));
+    pictures_.picV->setAccessibleDescription(translated);
 }
 
 void frmOthello::RecordScore(int16_t humanCount) {

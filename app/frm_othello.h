@@ -10,6 +10,7 @@
 #include "view/board_display.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
@@ -36,6 +37,8 @@ enum class Level { Classic, Strong, Expert };
 // builds its widgets, forwards events to the turn controller and carries out
 // what the controller asks of its window.
 class frmOthello : public QMainWindow, public GameWindow {
+    Q_DECLARE_TR_FUNCTIONS(frmOthello)
+
 public:
     static constexpr QSize kClientSize{620, 356};
 

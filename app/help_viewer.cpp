@@ -43,7 +43,7 @@ QString HelpAnchor(int context) {
 HelpViewer::HelpViewer(QStringList candidates, QWidget* parent)
     : QWidget(parent, Qt::Window), candidates_(std::move(candidates)),
       browser_(new QTextBrowser(this)) {
-    setWindowTitle(kAppTitle + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 Help").arg(kAppTitle));
     resize(560, 520);
     browser_->setOpenExternalLinks(false);
     auto* layout = new QVBoxLayout(this);
@@ -62,22 +62,22 @@ void HelpViewer::ShowTopic(int context) {
         if (file.open(QIODevice::ReadOnly)) {
             documentPath_ = candidate;
         } else {
-            problem = QStringLiteral("<p>%1 could not be read: %2.</p>")
+            problem = tr("<p>%1 could not be read: %2.</p>")
                           .arg(candidate.toHtmlEscaped(), file.errorString().toHtmlEscaped());
         }
         break;
     }
     if (documentPath_.isEmpty()) {
         if (problem.isEmpty()) {
-            problem = QStringLiteral("<p>It was looked for here:</p><ul>");
+            problem = tr("<p>It was looked for here:</p><ul>");
             for (const QString& candidate : candidates_) {
                 problem += QStringLiteral("<li>%1</li>").arg(candidate.toHtmlEscaped());
             }
             problem += QStringLiteral("</ul>");
         }
-        browser_->setHtml(QStringLiteral("<h2>Help is not available</h2>"
-                                         "<p>The help document %1 could not be opened.</p>%2"
-                                         "<p>The game goes on as before.</p>")
+        browser_->setHtml(tr("<h2>Help is not available</h2>"
+                             "<p>The help document %1 could not be opened.</p>%2"
+                             "<p>The game goes on as before.</p>")
                               .arg(kHelpFileName, problem));
     } else {
         const QUrl document = QUrl::fromLocalFile(documentPath_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextBrowser>
@@ -20,6 +21,8 @@ QString HelpAnchor(int context);
 // The help window: the help document in a browser, opened at a topic. When
 // the document is missing or unreadable it says so, and nothing else changes.
 class HelpViewer : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(HelpViewer)
+
 public:
     explicit HelpViewer(QStringList candidates, QWidget* parent = nullptr);
 

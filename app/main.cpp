@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(tarvo::kAppTitle);
     tarvo::InstallFontSubstitutes();
+    tarvo::InstallTranslations();
 
     tarvo::SteadyClock clock;
     tarvo::SettingsStore store(tarvo::SettingsStore::DefaultPath());

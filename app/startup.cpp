@@ -1,8 +1,25 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace tarvo {
+
+void InstallTranslations() {
+    const QLocale locale;
+    // The translators live as long as the application.
+    auto* own = new QTranslator(qApp);
+    if (own->load(locale, QStringLiteral("tarvo-othello"), QStringLiteral("_"),
+                  QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(own);
+    }
+    auto* qt = new QTranslator(qApp);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    }
+}
 
 Program Main(Clock& clock, ScoreRecords& scores) {
     Program program;

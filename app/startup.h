@@ -20,6 +20,11 @@ struct Program {
     std::unique_ptr<frmOthello> window;
 };
 
+// Installs the translations of the desktop's language (LANGUAGE, LC_MESSAGES,
+// LANG): the program's own and Qt's. For English, or a language without a
+// translation, every text stays as written.
+void InstallTranslations();
+
 // Shows the splash, loads the main window without showing it and arms the
 // splash's timer, which shows the main window.
 Program Main(Clock& clock, ScoreRecords& scores);

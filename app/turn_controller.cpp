@@ -65,7 +65,7 @@ void TurnController::StopGame() {
         s_.StopFlag = true;
         running_ = false;
         window_.ShowRunning(false);
-        ShowStatus("Game stopped");
+        ShowStatus(TARVO_TEXT("Game stopped"));
     });
 }
 
@@ -86,7 +86,7 @@ void TurnController::PlayGame() {
                 if (history_.empty() || history_.back().MoveCount != s_.MoveCount) {
                     history_.push_back(s_);
                 }
-                ShowStatus("Your turn ...");
+                ShowStatus(TARVO_TEXT("Your turn ..."));
                 window_.ShowTurnOwner("you");
                 step = Step::HumanChoice;
                 break;
@@ -108,12 +108,12 @@ void TurnController::PlayGame() {
                 const int row = s_.HumanRow;
                 const int col = s_.HumanCol;
                 if (s_.Board(row, col) != Empty) {
-                    ShowStatus("Cell already taken !");
+                    ShowStatus(TARVO_TEXT("Cell already taken !"));
                     window_.Beep();
                     if (MustReturn(window_.Pause(1000))) {
                         return;
                     }
-                    ShowStatus("It's your turn !");
+                    ShowStatus(TARVO_TEXT("It's your turn !"));
                     break; // choose again, without "Your turn ..."
                 }
                 // The mark shows before the move's legality is known.
@@ -122,7 +122,7 @@ void TurnController::PlayGame() {
                 }
                 const int16_t gained = FlipPieces(s_, row, col, s_.HumanColor);
                 if (gained == 0) {
-                    ShowStatus("Illegal move !");
+                    ShowStatus(TARVO_TEXT("Illegal move !"));
                     if (MustReturn(window_.Pause(1000))) {
                         return;
                     }
@@ -145,7 +145,7 @@ void TurnController::PlayGame() {
             }
 
             case Step::ComputerTurn: {
-                ShowStatus("My turn now ...");
+                ShowStatus(TARVO_TEXT("My turn now ..."));
                 window_.ShowTurnOwner("comp");
                 int row = 0;
                 int col = 0;
@@ -154,11 +154,11 @@ void TurnController::PlayGame() {
                 }
                 if (row == 0) {
                     if (humanWasClosedIn) {
-                        ReportResult("I'm closed in - game is over !");
+                        ReportResult(TARVO_TEXT("I'm closed in - game is over !"));
                         StopGame();
                         return;
                     }
-                    ShowStatus("I Pass");
+                    ShowStatus(TARVO_TEXT("I Pass"));
                     AnnouncePass(s_.CompColor);
                     if (MustReturn(window_.Pause(2000))) {
                         return;
@@ -168,7 +168,7 @@ void TurnController::PlayGame() {
                         step = Step::HumanTurn;
                         break;
                     }
-                    ReportResult("You're closed in - game is over !");
+                    ReportResult(TARVO_TEXT("You're closed in - game is over !"));
                     StopGame();
                     return;
                 }
@@ -194,7 +194,7 @@ void TurnController::PlayGame() {
                     step = Step::HumanTurn;
                     break;
                 }
-                ShowStatus("You have to pass ...");
+                ShowStatus(TARVO_TEXT("You have to pass ..."));
                 AnnouncePass(s_.HumanColor);
                 if (MustReturn(window_.Pause(2000))) {
                     return;
@@ -257,7 +257,7 @@ bool TurnController::CheckAllTurnsPlayed() {
     Trap([&] {
         s_.MoveCount = CheckedInt16(s_.MoveCount + 1);
         if (s_.MoveCount == 60) {
-            ReportResult("All turns played.");
+            ReportResult(TARVO_TEXT("All turns played."));
             StopGame();
             return;
         }
@@ -286,17 +286,19 @@ void TurnController::ReportResult(const std::string& reason) {
         std::string line;
         std::string verdict;
         if (human == comp) {
-            line = "We both has equal scores.";
-            verdict = "Draw";
+            line = TARVO_TEXT("We both has equal scores.");
+            verdict = TARVO_TEXT("Draw");
         } else {
             line = "You gained " + std::to_string(human) + " pieces, I gained " +
                    std::to_string(comp) + ".";
-            verdict = human > comp ? "Well done - you won !" : "You lost this game !";
+            verdict = human > comp ? TARVO_TEXT("Well done - you won !")
+                                   : TARVO_TEXT("You lost this game !");
         }
-        window_.ShowResult(reason + "\r\n" + line + "\r\n" + verdict +
-                           (assisted_ ? "\r\nWith a hint or an undo, this game does not enter "
-                                        "the score sheet."
-                                      : ""));
+        window_.ShowResult(
+            reason + "\r\n" + line + "\r\n" + verdict +
+            (assisted_ ? std::string("\r\n") + TARVO_TEXT("With a hint or an undo, this game "
+                                                          "does not enter the score sheet.")
+                       : ""));
     });
 }
 

@@ -9,7 +9,14 @@
 #include <string>
 #include <vector>
 
+// Marks a text that the window shows translated: here it stays English.
+#define TARVO_TEXT(text) text
+
 namespace tarvo {
+
+// The context under which the window finds the translations of the texts
+// the turn loop gives it.
+inline constexpr const char* kTurnLoopTexts = "TurnController";
 
 // What the turn loop needs from its window. The calls that let the window
 // handle events return false when the application is quitting: the loop

@@ -1,6 +1,7 @@
 #include "common/app_info.h"
 #include "common/error_trap.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QMessageBox>
 
@@ -13,7 +14,12 @@ void InstallFontSubstitutes() {
 }
 
 void ShowErrorBox(QWidget* parent, const RuntimeError& error) {
-    QMessageBox::critical(parent, kAppTitle, QString::fromStdString(error.message()));
+    // The description may be one of the program's own, which has a translation.
+    QMessageBox::critical(
+        parent, kAppTitle,
+        QStringLiteral("%1: %2")
+            .arg(error.number())
+            .arg(QCoreApplication::translate("RuntimeError", error.description().c_str())));
 }
 
 } // namespace tarvo

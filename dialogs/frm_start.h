@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,8 @@ namespace tarvo {
 
 // The colour choice before every game. Its two answers outlive the dialog.
 class frmStart : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmStart)
+
 public:
     // The selected option: 0 Black, 1 White. Set to 0 each time the dialog loads.
     static inline int16_t ChosenColor = 0;

@@ -2,6 +2,7 @@
 
 #include "common/app_info.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -59,7 +60,8 @@ bool StartFirstSysInfo(const std::vector<QStringList>& candidates) {
 void StartSysInfo(QWidget* parent) {
     if (!StartFirstSysInfo(SysInfoCandidates(qEnvironmentVariable("XDG_CURRENT_DESKTOP")))) {
         QMessageBox box(QMessageBox::NoIcon, kAppTitle,
-                        QStringLiteral("System Information Is Unavailable At This Time"),
+                        QCoreApplication::translate(
+                            "SysInfo", "System Information Is Unavailable At This Time"),
                         QMessageBox::Ok, parent);
         box.exec();
     }

@@ -2,6 +2,7 @@
 
 #include "common/app_info.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QEventLoop>
@@ -266,9 +267,9 @@ QString LaunchFailureMessage(LaunchFailure failure) {
     // error, and none is pending on these paths.
     switch (failure) {
     case LaunchFailure::NoBrowser:
-        return QStringLiteral("Could not find associated Browser\n0: ");
+        return QCoreApplication::translate("WebLaunch", "Could not find associated Browser\n0: ");
     case LaunchFailure::NotStarted:
-        return QStringLiteral("Web site not located\n0: ");
+        return QCoreApplication::translate("WebLaunch", "Web site not located\n0: ");
     case LaunchFailure::None:
         break;
     }

@@ -6,16 +6,19 @@ namespace tarvo {
 
 namespace {
 
+// The descriptions are marked for translation; the error box translates them.
+#define TARVO_TRANSLATE(context, text) text
+
 std::string DescriptionOf(int number) {
     switch (number) {
     case kInvalidProcedureCall:
-        return "Invalid procedure call or argument";
+        return TARVO_TRANSLATE("RuntimeError", "Invalid procedure call or argument");
     case kOverflow:
-        return "Overflow";
+        return TARVO_TRANSLATE("RuntimeError", "Overflow");
     case kSubscriptOutOfRange:
-        return "Subscript out of range";
+        return TARVO_TRANSLATE("RuntimeError", "Subscript out of range");
     default:
-        return "Application-defined or object-defined error";
+        return TARVO_TRANSLATE("RuntimeError", "Application-defined or object-defined error");
     }
 }
 

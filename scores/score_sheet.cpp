@@ -25,17 +25,17 @@ QString PrintedScore(int16_t score) {
 }
 
 scoresheet::scoresheet(ScoreRecords& scores, QWidget* parent) : QDialog(parent), scores_(scores) {
-    setWindowTitle(QStringLiteral("Othello game score sheet"));
+    setWindowTitle(tr("Othello game score sheet"));
     setFixedSize(295, 175);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setGeometry(24, 144, 80, 25);
-    OKButton->setToolTip(QStringLiteral("Close scoresheet"));
+    OKButton->setToolTip(tr("Close scoresheet"));
     OKButton->setDefault(true);
-    cmdReset = new QPushButton(QStringLiteral("Reset"), this);
+    cmdReset = new QPushButton(tr("Reset"), this);
     cmdReset->setGeometry(184, 144, 80, 25);
-    cmdReset->setToolTip(QStringLiteral("Clear game score sheet"));
+    cmdReset->setToolTip(tr("Clear game score sheet"));
     setTabOrder(OKButton, cmdReset);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
@@ -67,10 +67,10 @@ void scoresheet::Form_Activate() {
 }
 
 void scoresheet::cmdReset_Click() {
-    const auto answer = QMessageBox::question(
-        this, QStringLiteral("Clear all game sheet scores"),
-        QStringLiteral("Are you sure you want to clear all these game sheet's scores?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::question(this, tr("Clear all game sheet scores"),
+                              tr("Are you sure you want to clear all these game sheet's scores?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) {
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "scores/score_table.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QStringList>
@@ -13,6 +14,8 @@ QString PrintedScore(int16_t score);
 
 // The window that lists the ten best results, best first, and clears them.
 class scoresheet : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(scoresheet)
+
 public:
     static constexpr QPoint kFirstLine{33, 8}; // 500 and 120 twips
 

@@ -1,5 +1,6 @@
 #include "scores/settings_format.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -68,7 +69,7 @@ std::optional<SettingsDocument> SettingsDocument::Parse(const QByteArray& bytes,
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        problem = QStringLiteral("the file is not UTF-8 text");
+        problem = QCoreApplication::translate("SettingsStore", "the file is not UTF-8 text");
         return std::nullopt;
     }
     SettingsDocument document;
@@ -84,7 +85,8 @@ std::optional<SettingsDocument> SettingsDocument::Parse(const QByteArray& bytes,
         line.text = lines[n].endsWith(u'\r') ? lines[n].chopped(1).toString() : lines[n].toString();
         const QStringView content = QStringView(line.text).trimmed();
         const auto damaged = [&] {
-            problem = QStringLiteral("the file is damaged at line %1").arg(n + 1);
+            problem = QCoreApplication::translate("SettingsStore", "the file is damaged at line %1")
+                          .arg(n + 1);
             return std::nullopt;
         };
         if (content.isEmpty() || content.startsWith(u'#') || content.startsWith(u';')) {

@@ -3,6 +3,7 @@
 #include "game/runtime_error.h"
 #include "scores/settings_format.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,9 +19,10 @@ namespace {
 constexpr int kFileAccessError = 75;
 
 [[noreturn]] void Fail(const QString& path, const QString& why) {
-    throw RuntimeError(
-        kFileAccessError,
-        QStringLiteral("Path/File access error: %1: %2").arg(path, why).toStdString());
+    throw RuntimeError(kFileAccessError, QCoreApplication::translate(
+                                             "SettingsStore", "Path/File access error: %1: %2")
+                                             .arg(path, why)
+                                             .toStdString());
 }
 
 SettingsDocument Read(const QString& path) {
@@ -29,7 +31,9 @@ SettingsDocument Read(const QString& path) {
         return {};
     }
     if (file.size() > SettingsStore::kMaxFileSize) {
-        Fail(path, QStringLiteral("the file is too large to be a settings file and was left as "
+        Fail(path,
+             QCoreApplication::translate(
+                 "SettingsStore", "the file is too large to be a settings file and was left as "
                                   "it is"));
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -48,7 +52,9 @@ void Write(const QString& path, const SettingsDocument& document) {
     const QByteArray text = document.Format();
     // A file over the limit could not be read again.
     if (text.size() > SettingsStore::kMaxFileSize) {
-        Fail(path, QStringLiteral("the settings would grow too large, so nothing was changed"));
+        Fail(path,
+             QCoreApplication::translate(
+                 "SettingsStore", "the settings would grow too large, so nothing was changed"));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) < 0 || !file.commit()) {
@@ -60,7 +66,7 @@ void Write(const QString& path, const SettingsDocument& document) {
 template <typename Change> void Modify(const QString& path, Change&& change) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
-        Fail(path, QStringLiteral("the folder cannot be created"));
+        Fail(path, QCoreApplication::translate("SettingsStore", "the folder cannot be created"));
     }
     QLockFile lock(path + QStringLiteral(".lock"));
     // A lock left by a game that was killed is taken over once its process
@@ -70,9 +76,11 @@ template <typename Change> void Modify(const QString& path, Change&& change) {
     // only for one read and write of a small file.
     lock.setStaleLockTime(2'000);
     if (!lock.tryLock(10'000)) {
-        Fail(path, lock.error() == QLockFile::PermissionError
-                       ? QStringLiteral("the folder cannot be written")
-                       : QStringLiteral("another game keeps the file locked"));
+        Fail(path,
+             lock.error() == QLockFile::PermissionError
+                 ? QCoreApplication::translate("SettingsStore", "the folder cannot be written")
+                 : QCoreApplication::translate("SettingsStore",
+                                               "another game keeps the file locked"));
     }
     SettingsDocument document = Read(path);
     change(document);

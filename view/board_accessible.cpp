@@ -3,6 +3,7 @@
 #include "view/board_display.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <array>
 
 namespace tarvo {
@@ -143,9 +144,11 @@ public:
     int columnCount() const override { return kSide; }
     int rowCount() const override { return kSide; }
     QString columnDescription(int column) const override {
-        return QStringLiteral("column %1").arg(column + 1);
+        return QCoreApplication::translate("BoardDisplay", "column %1").arg(column + 1);
     }
-    QString rowDescription(int row) const override { return QStringLiteral("row %1").arg(row + 1); }
+    QString rowDescription(int row) const override {
+        return QCoreApplication::translate("BoardDisplay", "row %1").arg(row + 1);
+    }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     int selectedColumnCount() const override { return 0; }

@@ -58,7 +58,8 @@ BoardPictures CreateBoardPictures(QWidget* parent) {
     }
     pictures.picV->raise();
     pictures.lblWinst[0] = CreateGainLabel(pictures.picV);
-    pictures.lblWinst[0]->setToolTip(QStringLiteral("Pieces gained in each turn"));
+    pictures.lblWinst[0]->setToolTip(
+        QCoreApplication::translate("BoardDisplay", "Pieces gained in each turn"));
     pictures.lblWinst[1] = CreateGainLabel(pictures.picB);
     return pictures;
 }
@@ -129,9 +130,9 @@ void BoardDisplay::ShowTurnOwner(const GameState& state, const std::string& who)
     const QColor text = blackLabel ? colours::kWhitePiece : colours::kBlackPiece;
     SetLabelColours(*pictures_.lblWinst[0], back, text);
     pictures_.lblWinst[0]->setText(QString());
-    turnName_ = QStringLiteral("%1, %2").arg(
-        who == "comp" ? QStringLiteral("Computer's turn") : QStringLiteral("Your turn"),
-        blackLabel ? QStringLiteral("Black") : QStringLiteral("White"));
+    turnName_ = who == "comp"
+                    ? (blackLabel ? tr("Computer's turn, Black") : tr("Computer's turn, White"))
+                    : (blackLabel ? tr("Your turn, Black") : tr("Your turn, White"));
     pictures_.lblWinst[0]->setAccessibleName(turnName_);
 }
 
@@ -148,8 +149,7 @@ bool BoardDisplay::MarkMove(const GameState& state, int row, int col) {
 
 bool BoardDisplay::ShowGained(int count) {
     pictures_.lblWinst[0]->setText(QString::number(count));
-    pictures_.lblWinst[0]->setAccessibleName(
-        QStringLiteral("%1: %2 pieces gained").arg(turnName_).arg(count));
+    pictures_.lblWinst[0]->setAccessibleName(tr("%1: %2 pieces gained").arg(turnName_).arg(count));
     return pauser_.Pause(1000);
 }
 

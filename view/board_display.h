@@ -4,6 +4,7 @@
 #include "view/picture_box.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
 #include <string>
@@ -66,6 +67,8 @@ struct BoardAids {
 };
 
 class BoardDisplay {
+    Q_DECLARE_TR_FUNCTIONS(BoardDisplay)
+
 public:
     BoardDisplay(const BoardPictures& pictures, Pauser& pauser);
 

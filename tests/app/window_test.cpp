@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QMenuBar>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace tarvo {
@@ -273,6 +274,31 @@ TEST_F(WindowTest, F1OverAHighlightedMenuItemOpensItsTopic) {
     QTest::keyClick(menu, Qt::Key_F1);
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(window.helpViewer()->browser()->source().fragment(), "score-sheet");
+}
+
+TEST(Startup, TheDesktopsLanguageTranslatesTheTextsAndEnglishKeepsThem) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"de", "&Spiel", "Spiel angehalten"},
+        {"fi", "&Peli", "Peli pysäytetty"},
+        {"en", "&Game", "Game stopped"},
+        {"sv", "&Game", "Game stopped"}, // no translation
+    };
+    for (const auto& [language, menu, status] : rows) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(language)));
+        InstallTranslations();
+        test::FakeClock clock;
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath("settings.ini"));
+        ScoreRecords scores(store);
+        frmOthello window(clock, scores);
+        EXPECT_EQ(window.menuBar()->actions()[0]->text(), QString::fromUtf8(menu)) << language;
+        EXPECT_EQ(window.statusPanel(0)->text(), QString::fromUtf8(status)) << language;
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(Startup, TheSplashGivesWayToTheMainWindowOnItsTimer) {

@@ -1,0 +1,467 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi_FI">
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>column %1</source>
+        <translation>sarake %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rivi %1</translation>
+    </message>
+    <message>
+        <source>Pieces gained in each turn</source>
+        <translation>Kullakin vuorolla saadut nappulat</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s turn, Black</source>
+        <translation>Tietokoneen vuoro, musta</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s turn, White</source>
+        <translation>Tietokoneen vuoro, valkoinen</translation>
+    </message>
+    <message>
+        <source>Your turn, Black</source>
+        <translation>Sinun vuorosi, musta</translation>
+    </message>
+    <message>
+        <source>Your turn, White</source>
+        <translation>Sinun vuorosi, valkoinen</translation>
+    </message>
+    <message>
+        <source>%1: %2 pieces gained</source>
+        <translation>%1: %2 nappulaa saatu</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1 – ohje</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;%1 could not be read: %2.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Tiedostoa %1 ei voitu lukea: %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;It was looked for here:&lt;/p&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;Sitä etsittiin täältä:&lt;/p&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help document %1 could not be opened.&lt;/p&gt;%2&lt;p&gt;The game goes on as before.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Ohje ei ole saatavilla&lt;/h2&gt;&lt;p&gt;Ohjetiedostoa %1 ei voitu avata.&lt;/p&gt;%2&lt;p&gt;Peli jatkuu ennallaan.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Virheellinen aliohjelmakutsu tai argumentti</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Ylivuoto</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeksi sallitun alueen ulkopuolella</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Sovelluksen tai olion määrittämä virhe</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>tiedosto ei ole UTF-8-tekstiä</translation>
+    </message>
+    <message>
+        <source>the file is damaged at line %1</source>
+        <translation>tiedosto on vioittunut rivillä %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1: %2</source>
+        <translation>Polun tai tiedoston käsittelyvirhe: %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is too large to be a settings file and was left as it is</source>
+        <translation>tiedosto on liian suuri asetustiedostoksi, ja se jätettiin ennalleen</translation>
+    </message>
+    <message>
+        <source>the settings would grow too large, so nothing was changed</source>
+        <translation>asetuksista tulisi liian suuret, joten mitään ei muutettu</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>kansiota ei voi luoda</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>kansioon ei voi kirjoittaa</translation>
+    </message>
+    <message>
+        <source>another game keeps the file locked</source>
+        <translation>toinen peli pitää tiedoston lukittuna</translation>
+    </message>
+</context>
+<context>
+    <name>SysInfo</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Järjestelmätietoja ei ole nyt saatavilla</translation>
+    </message>
+</context>
+<context>
+    <name>TurnController</name>
+    <message>
+        <source>Game stopped</source>
+        <translation>Peli pysäytetty</translation>
+    </message>
+    <message>
+        <source>Your turn ...</source>
+        <translation>Sinun vuorosi ...</translation>
+    </message>
+    <message>
+        <source>Cell already taken !</source>
+        <translation>Ruutu on jo varattu !</translation>
+    </message>
+    <message>
+        <source>It&apos;s your turn !</source>
+        <translation>On sinun vuorosi !</translation>
+    </message>
+    <message>
+        <source>Illegal move !</source>
+        <translation>Sääntöjen vastainen siirto !</translation>
+    </message>
+    <message>
+        <source>My turn now ...</source>
+        <translation>Nyt on minun vuoroni ...</translation>
+    </message>
+    <message>
+        <source>I&apos;m closed in - game is over !</source>
+        <translation>Olen saarrettu - peli on ohi !</translation>
+    </message>
+    <message>
+        <source>I Pass</source>
+        <translation>Passaan</translation>
+    </message>
+    <message>
+        <source>You&apos;re closed in - game is over !</source>
+        <translation>Olet saarrettu - peli on ohi !</translation>
+    </message>
+    <message>
+        <source>You have to pass ...</source>
+        <translation>Sinun täytyy passata ...</translation>
+    </message>
+    <message>
+        <source>All turns played.</source>
+        <translation>Kaikki siirrot pelattu.</translation>
+    </message>
+    <message>
+        <source>We both has equal scores.</source>
+        <translation>Meillä on yhtä monta pistettä.</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Tasapeli</translation>
+    </message>
+    <message>
+        <source>Well done - you won !</source>
+        <translation>Hienoa - voitit !</translation>
+    </message>
+    <message>
+        <source>You lost this game !</source>
+        <translation>Hävisit tämän pelin !</translation>
+    </message>
+    <message>
+        <source>With a hint or an undo, this game does not enter the score sheet.</source>
+        <translation>Vihjeen tai perumisen takia tämä peli ei pääse tulostaulukkoon.</translation>
+    </message>
+</context>
+<context>
+    <name>WebLaunch</name>
+    <message>
+        <source>Could not find associated Browser
+0: </source>
+        <translation>Liitettyä selainta ei löytynyt
+0: </translation>
+    </message>
+    <message>
+        <source>Web site not located
+0: </source>
+        <translation>Verkkosivustoa ei löytynyt
+0: </translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>For %1-bit Linux desktops</source>
+        <translation>%1-bittisille Linux-työpöydille</translation>
+    </message>
+    <message>
+        <source>Program motif</source>
+        <translation>Ohjelman tunnus</translation>
+    </message>
+    <message>
+        <source>Program title</source>
+        <translation>Ohjelman nimi</translation>
+    </message>
+    <message>
+        <source>Suitable operating system</source>
+        <translation>Sopiva käyttöjärjestelmä</translation>
+    </message>
+    <message>
+        <source>Web hyperlink to navigate you to Tarvo web site</source>
+        <translation>Linkki Tarvon verkkosivustolle</translation>
+    </message>
+    <message>
+        <source>Click here to visit Tarvo on the web</source>
+        <translation>Napsauta tästä Tarvon verkkosivuille</translation>
+    </message>
+    <message>
+        <source>Legal license agreement</source>
+        <translation>Käyttöoikeussopimus</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law and international treaties. Copying or distributing it, or any part of it, without the permission of its maker is punishable under civil and criminal law, and offenders will be prosecuted to the full extent the law allows.</source>
+        <translation>Varoitus: tämä ohjelma on suojattu tekijänoikeuslailla ja kansainvälisillä sopimuksilla. Sen tai sen osan kopioiminen tai levittäminen ilman tekijän lupaa on rangaistavaa sekä siviili- että rikosoikeudellisesti, ja rikkojia syytetään lain sallimassa laajuudessa.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Close about dialogue window</source>
+        <translation>Sulje tietoja-ikkuna</translation>
+    </message>
+    <message>
+        <source>&amp;System Info</source>
+        <translation>&amp;Järjestelmätiedot</translation>
+    </message>
+    <message>
+        <source>Your computer system information</source>
+        <translation>Tietokoneesi järjestelmätiedot</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Tietoja: %1</translation>
+    </message>
+    <message>
+        <source>See the other free games and other superb
+software offers on the Tarvo web site at:</source>
+        <translation>Muita ilmaisia pelejä ja erinomaisia
+ohjelmia löydät Tarvon verkkosivuilta:</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versio %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmOthello</name>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Klassinen</translation>
+    </message>
+    <message>
+        <source>S&amp;trong</source>
+        <translation>&amp;Vahva</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Mestari</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Pelilauta</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Peli</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Aloita</translation>
+    </message>
+    <message>
+        <source>S&amp;core sheet</source>
+        <translation>&amp;Tulostaulukko</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Poistu</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ohje</translation>
+    </message>
+    <message>
+        <source>Help &amp;topics</source>
+        <translation>Ohjeen &amp;aiheet</translation>
+    </message>
+    <message>
+        <source>Tarvo on the &amp;Web</source>
+        <translation>Tarvo &amp;verkossa</translation>
+    </message>
+    <message>
+        <source>&amp;About Tarvo Othello</source>
+        <translation>&amp;Tietoja Tarvo Othellosta</translation>
+    </message>
+    <message>
+        <source>&amp;Undo move</source>
+        <translation>&amp;Peru siirto</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Vihje</translation>
+    </message>
+    <message>
+        <source>Show &amp;legal moves</source>
+        <translation>Näytä &amp;sallitut siirrot</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Taso</translation>
+    </message>
+    <message>
+        <source>Start new game</source>
+        <translation>Aloita uusi peli</translation>
+    </message>
+    <message>
+        <source>Stop current game</source>
+        <translation>Lopeta meneillään oleva peli</translation>
+    </message>
+    <message>
+        <source>Game score sheet</source>
+        <translation>Tulostaulukko</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Ohjeen aiheet</translation>
+    </message>
+    <message>
+        <source>About Tarvo Othello</source>
+        <translation>Tietoja Tarvo Othellosta</translation>
+    </message>
+    <message>
+        <source>Tarvo web site</source>
+        <translation>Tarvon verkkosivusto</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, black</source>
+        <translation>rivi %1, sarake %2, musta</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, white</source>
+        <translation>rivi %1, sarake %2, valkoinen</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, empty</source>
+        <translation>rivi %1, sarake %2, tyhjä</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, sallittu siirto</translation>
+    </message>
+    <message>
+        <source>Outside playing board area!</source>
+        <translation>Pelilaudan ulkopuolella!</translation>
+    </message>
+    <message>
+        <source>You gained %1 pieces, I gained %2.</source>
+        <translation>Sinä sait %1 nappulaa, minä %2.</translation>
+    </message>
+    <message>
+        <source>Stop game</source>
+        <translation>Lopeta peli</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to stop this game?</source>
+        <translation>Haluatko varmasti lopettaa tämän pelin?</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Lopeta</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Musta</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Valkoinen</translation>
+    </message>
+    <message>
+        <source>%1 plays row %2, column %3</source>
+        <translation>%1 pelaa rivin %2, sarakkeen %3</translation>
+    </message>
+    <message>
+        <source>%1 passes</source>
+        <translation>%1 passaa</translation>
+    </message>
+</context>
+<context>
+    <name>frmStart</name>
+    <message>
+        <source>Select your choice of playing colour</source>
+        <translation>Valitse pelivärisi</translation>
+    </message>
+    <message>
+        <source>&amp;Black</source>
+        <translation>&amp;Musta</translation>
+    </message>
+    <message>
+        <source>&amp;White</source>
+        <translation>&amp;Valkoinen</translation>
+    </message>
+    <message>
+        <source>Black will be first to begin the game</source>
+        <translation>Musta aloittaa pelin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>scoresheet</name>
+    <message>
+        <source>Othello game score sheet</source>
+        <translation>Othellon tulostaulukko</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close scoresheet</source>
+        <translation>Sulje tulostaulukko</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Tyhjennä</translation>
+    </message>
+    <message>
+        <source>Clear game score sheet</source>
+        <translation>Tyhjennä tulostaulukko</translation>
+    </message>
+    <message>
+        <source>Clear all game sheet scores</source>
+        <translation>Tyhjennä kaikki tulokset</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear all these game sheet&apos;s scores?</source>
+        <translation>Haluatko varmasti tyhjentää kaikki tämän tulostaulukon tulokset?</translation>
+    </message>
+</context>
+</TS>
