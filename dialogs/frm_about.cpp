@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QUrl>
+#include <algorithm>
 
 static void InitDialogResources() {
     Q_INIT_RESOURCE(dialogs);
@@ -61,7 +62,8 @@ QPixmap MotifPixmap(qreal ratio) {
 } // namespace
 
 QString PlatformText() {
-    return QStringLiteral("For %1-bit Linux desktops").arg(QT_POINTER_SIZE * 8);
+    return QCoreApplication::translate("frmAbout", "For %1-bit Linux desktops")
+        .arg(QT_POINTER_SIZE * 8);
 }
 
 frmAbout::frmAbout(QWidget* parent, std::function<void(const QString&)> webLaunch)
@@ -79,41 +81,40 @@ frmAbout::frmAbout(QWidget* parent, std::function<void(const QString&)> webLaunc
     picIcon->setGeometry(8, 8, 70, 74);
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(MotifPixmap(devicePixelRatioF()));
-    picIcon->setToolTip(QStringLiteral("Program motif"));
+    picIcon->setToolTip(tr("Program motif"));
 
-    lblTitle = AddLabel(this, {96, 8, 161, 13}, AboutFont(true), kDarkGrey,
-                        QStringLiteral("Program title"));
+    lblTitle = AddLabel(this, {96, 8, 161, 13}, AboutFont(true), kDarkGrey, tr("Program title"));
     Label1 = AddLabel(this, {96, 24, 226, 15}, AboutFont(false), kDarkGrey,
-                      QStringLiteral("Suitable operating system"));
+                      tr("Suitable operating system"));
     Label1->setText(PlatformText());
     lblCopyright = AddLabel(this, {96, 40, 187, 13}, AboutFont(true), kDarkGrey, QString());
     lblMessage = AddLabel(this, {96, 56, 255, 33}, AboutFont(false), Qt::black,
-                          QStringLiteral("Web hyperlink to navigate you to Tarvo web site"));
+                          tr("Web hyperlink to navigate you to Tarvo web site"));
     const QString host = QUrl(HomeURL).host();
     lblHomeURL = AddLabel(this, {96, 82, 99, 13}, AboutFont(true, true), kBlue,
-                          QStringLiteral("Click here to visit Tarvo on the web"));
+                          tr("Click here to visit Tarvo on the web"));
     lblHomeURL->setText(host);
     lblHomeURL->setFixedWidth(std::max(99, lblHomeURL->sizeHint().width()));
     lblHomeURL->setCursor(Qt::PointingHandCursor);
     lblHomeURL->installEventFilter(this);
     lblDisclaimer = AddLabel(this, {8, 104, 337, 61}, AboutFont(false), Qt::black,
-                             QStringLiteral("Legal license agreement"));
+                             tr("Legal license agreement"));
     lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setText(QStringLiteral(
-        "Warning: this program is protected by copyright law and international treaties. "
-        "Copying or distributing it, or any part of it, without the permission of its "
-        "maker is punishable under civil and criminal law, and offenders will be "
-        "prosecuted to the full extent the law allows."));
+    lblDisclaimer->setText(
+        tr("Warning: this program is protected by copyright law and international treaties. "
+           "Copying or distributing it, or any part of it, without the permission of its "
+           "maker is punishable under civil and criminal law, and offenders will be "
+           "prosecuted to the full extent the law allows."));
     lblVersion = AddLabel(this, {8, 160, 99, 13}, AboutFont(true), kDarkGrey,
                           QStringLiteral("Program release version"));
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setGeometry(165, 160, 80, 25);
     cmdOK->setDefault(true);
-    cmdOK->setToolTip(QStringLiteral("Close about dialogue window"));
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info"), this);
+    cmdOK->setToolTip(tr("Close about dialogue window"));
+    cmdSysInfo = new QPushButton(tr("&System Info"), this);
     cmdSysInfo->setGeometry(253, 160, 80, 25);
-    cmdSysInfo->setToolTip(QStringLiteral("Your computer system information"));
+    cmdSysInfo->setToolTip(tr("Your computer system information"));
     // Esc closes the box through QDialog's reject, as the cancel button would.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(this); });
@@ -121,17 +122,38 @@ frmAbout::frmAbout(QWidget* parent, std::function<void(const QString&)> webLaunc
     cmdOK->setFocus();
 
     Form_Load();
+    MakeRoomForTheNotice();
+}
+
+void frmAbout::MakeRoomForTheNotice() {
+    // A translated caption may be wider: the button grows leftwards, and OK
+    // moves along.
+    const int right = cmdSysInfo->geometry().right();
+    cmdSysInfo->setFixedWidth(std::max(cmdSysInfo->width(), cmdSysInfo->sizeHint().width()));
+    cmdSysInfo->move(right + 1 - cmdSysInfo->width(), cmdSysInfo->y());
+    cmdOK->move(std::min(cmdOK->x(), cmdSysInfo->x() - 8 - cmdOK->width()), cmdOK->y());
+    // A translated notice may need more lines: the box grows below it.
+    const int needed = lblDisclaimer->heightForWidth(lblDisclaimer->width());
+    // The version line and the buttons overlap the label's last pixels.
+    const int extra = std::max(0, needed - (lblVersion->y() - lblDisclaimer->y()));
+    if (extra == 0) {
+        return;
+    }
+    lblDisclaimer->resize(lblDisclaimer->width(), lblDisclaimer->height() + extra);
+    for (QWidget* below : {static_cast<QWidget*>(lblVersion), static_cast<QWidget*>(cmdOK),
+                           static_cast<QWidget*>(cmdSysInfo)}) {
+        below->move(below->x(), below->y() + extra);
+    }
+    setFixedSize(width(), height() + extra);
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + kAppTitle);
+    setWindowTitle(tr("About %1").arg(kAppTitle));
     lblCopyright->setText(QString::fromUtf8(kCopyright));
-    lblMessage->setText(QStringLiteral("See the other free games and other superb\n"
-                                       "software offers on the Tarvo web site at:"));
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(kVersionMajor)
-                            .arg(kVersionMinor)
-                            .arg(kVersionPatch));
+    lblMessage->setText(tr("See the other free games and other superb\n"
+                           "software offers on the Tarvo web site at:"));
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch));
     lblTitle->setText(kAppTitle);
 }
 

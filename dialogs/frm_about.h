@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,8 @@ QString PlatformText();
 // The about box: title, version, copyright, the maker's page and the
 // system-information button.
 class frmAbout : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmAbout)
+
 public:
     // `webLaunch` opens an address, as the main window's web command does.
     frmAbout(QWidget* parent, std::function<void(const QString&)> webLaunch);
@@ -35,6 +38,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void MakeRoomForTheNotice();
     void Form_Load();
 
     std::function<void(const QString&)> webLaunch_;

@@ -3,6 +3,7 @@
 #include "common/app_info.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace tarvo {
 
@@ -30,26 +31,31 @@ frmStart::frmStart(QWidget* parent) : QDialog(parent) {
     setFixedSize(207, 145);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    fmStartPrompt_ = new QGroupBox(QStringLiteral("Select your choice of playing colour"), this);
+    fmStartPrompt_ = new QGroupBox(tr("Select your choice of playing colour"), this);
     fmStartPrompt_->setGeometry(8, 8, 193, 97);
-    const char* captions[2] = {"&Black", "&White"};
+    const QString captions[2] = {tr("&Black"), tr("&White")};
     const QColor colours[2] = {Qt::black, Qt::white};
     const int lefts[2] = {16, 88};
     for (int i = 0; i < 2; ++i) {
-        optColor[i] = new QRadioButton(QString::fromLatin1(captions[i]), fmStartPrompt_);
-        optColor[i]->setGeometry(lefts[i], 24, 63, 23);
+        optColor[i] = new QRadioButton(captions[i], fmStartPrompt_);
+        // A translated caption may be wider: the button grows, and the next
+        // one moves along.
+        const int left =
+            i == 0 ? lefts[0] : std::max(lefts[1], optColor[0]->geometry().right() + 8);
+        optColor[i]->setGeometry(left, 24, 63, 23);
         optColor[i]->setFont(DialogFont(true));
         SetTextColour(optColor[i], colours[i]);
+        optColor[i]->resize(std::max(63, optColor[i]->sizeHint().width()), 23);
         connect(optColor[i], &QRadioButton::clicked, this,
                 [this, i] { optColor_Click(static_cast<int16_t>(i)); });
     }
-    lblMsg_ = new QLabel(QStringLiteral("Black will be first to begin the game"), fmStartPrompt_);
+    lblMsg_ = new QLabel(tr("Black will be first to begin the game"), fmStartPrompt_);
     lblMsg_->setGeometry(8, 64, 177, 15);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setGeometry(8, 112, 80, 25);
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setGeometry(120, 112, 80, 25);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
