@@ -701,22 +701,12 @@ void frmOthello::RestoreSnapshot(int moveCount) {
     display_.RestoreSnapshot(moveCount);
 }
 
-void frmOthello::Announce(const std::string& text) {
-    static const QRegularExpression move(QStringLiteral("^(\\w+) plays row (\\d), column (\\d)$"));
-    static const QRegularExpression pass(QStringLiteral("^(\\w+) passes$"));
-    const QString said = FromUtf8(text);
-    const auto colour = [this](const QString& name) {
-        return name == QLatin1String("Black") ? tr("Black") : tr("White");
-    };
-    QString translated = said;
-    if (const QRegularExpressionMatch m = move.match(said); m.hasMatch()) {
-        translated = tr("%1 plays row %2, column %3")
-                         .arg(colour(m.captured(1)), m.captured(2), m.captured(3));
-    } else if (const QRegularExpressionMatch m = pass.match(said); m.hasMatch()) {
-        translated = tr("%1 passes").arg(colour(m.captured(1)));
-    }
+void frmOthello::Announce(int16_t colour, int row, int col) {
+    const QString who = colour == Black ? tr("Black") : tr("White");
     // Setting it sends the change to a screen reader.
-    pictures_.picV->setAccessibleDescription(translated);
+    pictures_.picV->setAccessibleDescription(
+        row == 0 ? tr("%1 passes").arg(who)
+                 : tr("%1 plays row %2, column %3").arg(who).arg(row).arg(col));
 }
 
 void frmOthello::RecordScore(int16_t humanCount) {

@@ -104,7 +104,7 @@ public:
     void RecordScore(int16_t humanCount) override;
     RandomSource& Random() override { return random_; }
     void RestoreSnapshot(int moveCount) override;
-    void Announce(const std::string& text) override;
+    void Announce(int16_t colour, int row, int col) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,10 +11,6 @@ namespace {
 
 constexpr int16_t kKeyV = 86;
 
-std::string ColourName(int16_t colour) {
-    return colour == Black ? "Black" : "White";
-}
-
 } // namespace
 
 template <typename Body> void TurnController::Trap(Body&& body) {
@@ -131,7 +127,7 @@ void TurnController::PlayGame() {
                     break;
                 }
                 s_.Board(row, col) = s_.HumanColor;
-                AnnounceMove(s_.HumanColor, row, col);
+                window_.Announce(s_.HumanColor, row, col);
                 if (MustReturn(window_.ShowGained(gained))) {
                     return;
                 }
@@ -159,7 +155,7 @@ void TurnController::PlayGame() {
                         return;
                     }
                     ShowStatus(TARVO_TEXT("I Pass"));
-                    AnnouncePass(s_.CompColor);
+                    window_.Announce(s_.CompColor, 0, 0);
                     if (MustReturn(window_.Pause(2000))) {
                         return;
                     }
@@ -180,7 +176,7 @@ void TurnController::PlayGame() {
                 // A candidate or a searched move always turns a piece: no test needed.
                 const int16_t gained = FlipPieces(s_, s_.CompRow, s_.CompCol, s_.CompColor);
                 s_.Board(s_.CompRow, s_.CompCol) = s_.CompColor;
-                AnnounceMove(s_.CompColor, s_.CompRow, s_.CompCol);
+                window_.Announce(s_.CompColor, s_.CompRow, s_.CompCol);
                 if (MustReturn(window_.ShowGained(gained))) {
                     return;
                 }
@@ -195,7 +191,7 @@ void TurnController::PlayGame() {
                     break;
                 }
                 ShowStatus(TARVO_TEXT("You have to pass ..."));
-                AnnouncePass(s_.HumanColor);
+                window_.Announce(s_.HumanColor, 0, 0);
                 if (MustReturn(window_.Pause(2000))) {
                     return;
                 }
@@ -300,15 +296,6 @@ void TurnController::ReportResult(const std::string& reason) {
                                                           "does not enter the score sheet.")
                        : ""));
     });
-}
-
-void TurnController::AnnounceMove(int16_t colour, int row, int col) {
-    window_.Announce(ColourName(colour) + " plays row " + std::to_string(row) + ", column " +
-                     std::to_string(col));
-}
-
-void TurnController::AnnouncePass(int16_t colour) {
-    window_.Announce(ColourName(colour) + " passes");
 }
 
 bool TurnController::CanUndo() const {

@@ -50,8 +50,9 @@ public:
     // Puts back the picture of the board before the latest move, as it was
     // after `moveCount` moves, when moves were taken back.
     virtual void RestoreSnapshot(int moveCount) = 0;
-    // Tells a screen reader what happened: a move or a pass.
-    virtual void Announce(const std::string& text) = 0;
+    // Tells a screen reader what happened: `colour` played the cell, or
+    // passed when row is 0.
+    virtual void Announce(int16_t colour, int row, int col) = 0;
     // Hides or shows the board picture, uncovering the latest move beneath.
     virtual void ShowBoardPicture(bool visible) = 0;
     virtual void Beep() = 0;
@@ -108,8 +109,6 @@ private:
     bool ChooseComputerMove(int& row, int& col);
     void WaitForClick();
     bool CheckAllTurnsPlayed();
-    void AnnounceMove(int16_t colour, int row, int col);
-    void AnnouncePass(int16_t colour);
     void ReportResult(const std::string& reason);
     void ShowStatus(const std::string& text);
     // After a call that let events run: true when the loop must return.

@@ -115,7 +115,11 @@ public:
         log.push_back("restore " + std::to_string(moveCount));
     }
     std::vector<std::string> announced;
-    void Announce(const std::string& text) override { announced.push_back(text); }
+    void Announce(int16_t colour, int row, int col) override {
+        announced.push_back((colour == Black ? "Black" : "White") +
+                            (row == 0 ? std::string(" passes")
+                                      : " plays " + std::to_string(row) + std::to_string(col)));
+    }
     void ShowBoardPicture(bool visible) override { log.push_back(visible ? "shown" : "hidden"); }
     void Beep() override { log.push_back("beep"); }
     void ShowOutsideBoard() override { log.push_back("outside"); }

@@ -111,8 +111,7 @@ TEST(TurnLoop, MovesAndPassesAreAnnounced) {
     w.engineMove = 0;
     w.Script("35 q");
     w.StartGame(0);
-    EXPECT_EQ(w.announced,
-              (std::vector<std::string>{"Black plays row 3, column 5", "White passes"}));
+    EXPECT_EQ(w.announced, (std::vector<std::string>{"Black plays 35", "White passes"}));
 }
 
 TEST(TurnLoop, TheFirstMovesTakeThreeSecondsAndTurnTheirPieces) {
