@@ -4,21 +4,6 @@ namespace tarvo::engine {
 
 namespace {
 
-// The cells beyond each cell in each direction, nearest first along the ray.
-struct Rays {
-    std::array<std::array<Bits, kDirections>, 64> ray{};
-    constexpr Rays() {
-        for (int cell = 0; cell < 64; ++cell) {
-            for (int d = 0; d < kDirections; ++d) {
-                for (Bits b = Shift(Bit(cell), d); b != 0; b = Shift(b, d)) {
-                    ray[static_cast<std::size_t>(cell)][static_cast<std::size_t>(d)] |= b;
-                }
-            }
-        }
-    }
-};
-constexpr Rays kRays;
-
 // The moves along one line, both ways: runs of the opponent's discs that
 // begin next to one of ours, and the empty cell after each run. `theirs` is
 // masked so that no run wraps round the board's edge.
@@ -34,14 +19,6 @@ template <int S> Bits MovesAlong(Bits mine, Bits theirs) {
 
 } // namespace
 
-Bits Neighbours(Bits b) {
-    Bits around = 0;
-    for (int d = 0; d < kDirections; ++d) {
-        around |= Shift(b, d);
-    }
-    return around;
-}
-
 Position Opening() {
     return {Bit(CellIndex(4, 4)) | Bit(CellIndex(5, 5)),
             Bit(CellIndex(4, 5)) | Bit(CellIndex(5, 4))};
@@ -53,25 +30,6 @@ Bits Moves(Bits mine, Bits theirs) {
     const Bits moves = MovesAlong<1>(mine, inner) | MovesAlong<8>(mine, theirs) |
                        MovesAlong<7>(mine, inner) | MovesAlong<9>(mine, inner);
     return moves & ~(mine | theirs);
-}
-
-Bits Flips(Bits mine, Bits theirs, int cell) {
-    const auto& rays = kRays.ray[static_cast<std::size_t>(cell)];
-    Bits flips = 0;
-    // Along each ray the first cell that is not the opponent's ends the run,
-    // which turns when that cell is ours. Even directions run towards higher
-    // bits, so their first cell is the lowest bit; odd ones the other way.
-    for (std::size_t d = 0; d < kDirections; d += 2) {
-        const Bits stop = rays[d] & ~theirs;
-        const Bits first = stop & (~stop + 1);
-        flips |= (first & mine) != 0 ? rays[d] & (first - 1) : 0;
-    }
-    for (std::size_t d = 1; d < kDirections; d += 2) {
-        const Bits stop = rays[d] & ~theirs;
-        const Bits first = stop != 0 ? Bit(63 - std::countl_zero(stop)) : 0;
-        flips |= (first & mine) != 0 ? rays[d] & ~(first | (first - 1)) : 0;
-    }
-    return flips;
 }
 
 std::uint64_t Perft(const Position& p, int depth) {

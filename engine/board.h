@@ -55,7 +55,11 @@ constexpr Bits Shift(Bits b, int d) {
 }
 
 // The cells next to the cells of `b`, in any direction.
-Bits Neighbours(Bits b);
+constexpr Bits Neighbours(Bits b) {
+    const Bits beside = ((b << 1) & detail::kNotColumnA) | ((b >> 1) & detail::kNotColumnH);
+    const Bits row = b | beside;
+    return beside | (row << 8) | (row >> 8);
+}
 
 // The discs of the side to move and of its opponent.
 struct Position {
@@ -76,8 +80,42 @@ inline Bits Moves(const Position& p) {
     return Moves(p.mine, p.theirs);
 }
 
+namespace detail {
+// The cells beyond each cell in each direction, nearest first along the ray.
+struct Rays {
+    std::array<std::array<Bits, kDirections>, 64> ray{};
+    constexpr Rays() {
+        for (int cell = 0; cell < 64; ++cell) {
+            for (int d = 0; d < kDirections; ++d) {
+                for (Bits b = Shift(Bit(cell), d); b != 0; b = Shift(b, d)) {
+                    ray[static_cast<std::size_t>(cell)][static_cast<std::size_t>(d)] |= b;
+                }
+            }
+        }
+    }
+};
+inline constexpr Rays kRays;
+} // namespace detail
+
 // The opponent's discs that a disc on `cell` turns over.
-Bits Flips(Bits mine, Bits theirs, int cell);
+inline Bits Flips(Bits mine, Bits theirs, int cell) {
+    const auto& rays = detail::kRays.ray[static_cast<std::size_t>(cell)];
+    Bits flips = 0;
+    // Along each ray the first cell that is not the opponent's ends the run,
+    // which turns when that cell is ours. Even directions run towards higher
+    // bits, so their first cell is the lowest bit; odd ones the other way.
+    for (std::size_t d = 0; d < kDirections; d += 2) {
+        const Bits stop = rays[d] & ~theirs;
+        const Bits first = stop & (~stop + 1);
+        flips |= (first & mine) != 0 ? rays[d] & (first - 1) : 0;
+    }
+    for (std::size_t d = 1; d < kDirections; d += 2) {
+        const Bits stop = rays[d] & ~theirs;
+        const Bits first = stop != 0 ? Bit(63 - std::countl_zero(stop)) : 0;
+        flips |= (first & mine) != 0 ? rays[d] & ~(first | (first - 1)) : 0;
+    }
+    return flips;
+}
 
 // The position after the side to move plays `cell`, the opponent to move.
 inline Position Play(const Position& p, int cell) {
