@@ -15,6 +15,8 @@ constexpr int kInfinity = 1'000'000;
 constexpr int kDiscWorth = 1000;
 // From this many empty cells down the solver drops the table and the sorting.
 constexpr int kShallowEmpties = 6;
+// From this many empty cells up the solver looks up each reply in the table first.
+constexpr int kEtcEmpties = 10;
 
 constexpr Bits kCorners = 0x8100000000000081ULL;
 // The cells next to each corner, diagonally (X) and along the edges (C).
@@ -127,13 +129,15 @@ struct Searcher::Entry {
     std::int16_t upper = 0;
     std::int8_t depth = -1; // the middle-game depth, or 64 + empties for an exact result
     std::int8_t cell = -1;
+    std::uint8_t generation = 0; // the search that stored it
 };
 
 // One search: its limits, its counts and whether it must stop.
 class Searcher::Run {
 public:
-    Run(Entry* table, const std::atomic<bool>& stop, Clock::time_point deadline)
-        : table_(table), stop_(stop), deadline_(deadline) {}
+    Run(Entry* table, std::uint8_t generation, const std::atomic<bool>& stop,
+        Clock::time_point deadline)
+        : table_(table), generation_(generation), stop_(stop), deadline_(deadline) {}
 
     bool aborted() const { return aborted_; }
     std::uint64_t nodes() const { return nodes_; }
@@ -159,7 +163,23 @@ private:
         return aborted_;
     }
 
-    Entry& Slot(std::uint64_t key) { return table_[key & ((1U << kTableBits) - 1)]; }
+    // Two entries a bucket: a position is looked for in both, and a new one
+    // takes the place of one left by an earlier search, or else of the
+    // shallower, so that the few deep results outlive the many shallow ones.
+    Entry& Slot(std::uint64_t key) {
+        Entry* bucket = &table_[key & ((1U << kTableBits) - 2)];
+        for (int i = 0; i < 2; ++i) {
+            if (bucket[i].key == key) {
+                return bucket[i];
+            }
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (bucket[i].generation != generation_) {
+                return bucket[i];
+            }
+        }
+        return bucket[0].depth <= bucket[1].depth ? bucket[0] : bucket[1];
+    }
 
     template <typename Child>
     std::pair<int, int> RootOf(const Position& p, int first, Child child) {
@@ -237,9 +257,12 @@ private:
         const auto narrow = [](int v) {
             return static_cast<std::int16_t>(std::clamp(v, -32000, 32000));
         };
-        entry = {key, best > alphaIn ? narrow(best) : std::int16_t{-32000},
-                 best < beta ? narrow(best) : std::int16_t{32000}, static_cast<std::int8_t>(depth),
-                 static_cast<std::int8_t>(bestCell)};
+        entry = {key,
+                 best > alphaIn ? narrow(best) : std::int16_t{-32000},
+                 best < beta ? narrow(best) : std::int16_t{32000},
+                 static_cast<std::int8_t>(depth),
+                 static_cast<std::int8_t>(bestCell),
+                 generation_};
         return best;
     }
 
@@ -252,6 +275,13 @@ private:
         }
         if (MustStop()) {
             return 0;
+        }
+        // The opponent's discs that can never turn bound the result.
+        if (alpha >= 64 - 2 * Count(p.theirs)) {
+            const int bound = 64 - 2 * Count(Stable(p.theirs));
+            if (bound <= alpha) {
+                return bound;
+            }
         }
         const Bits moves = Moves(p);
         if (moves == 0) {
@@ -276,6 +306,17 @@ private:
                 beta = std::min<int>(beta, entry.upper);
             }
         }
+        // A reply already known to be good enough ends the search here.
+        if (empties >= kEtcEmpties) {
+            for (Bits m = moves; m != 0; m &= m - 1) {
+                const Position next = Play(p, std::countr_zero(m));
+                const std::uint64_t childKey = Key(next);
+                const Entry& child = Slot(childKey);
+                if (child.key == childKey && child.depth == 63 + empties && -child.upper >= beta) {
+                    return -child.upper;
+                }
+            }
+        }
         const int alphaIn = alpha;
         const auto [best, bestCell] =
             Principal(p, moves, first, alpha, beta,
@@ -283,9 +324,12 @@ private:
         if (aborted_) {
             return 0;
         }
-        entry = {key, static_cast<std::int16_t>(best > alphaIn ? best : -64),
+        entry = {key,
+                 static_cast<std::int16_t>(best > alphaIn ? best : -64),
                  static_cast<std::int16_t>(best < beta ? best : 64),
-                 static_cast<std::int8_t>(64 + empties), static_cast<std::int8_t>(bestCell)};
+                 static_cast<std::int8_t>(64 + empties),
+                 static_cast<std::int8_t>(bestCell),
+                 generation_};
         return best;
     }
 
@@ -353,6 +397,7 @@ private:
     }
 
     Entry* table_;
+    std::uint8_t generation_;
     const std::atomic<bool>& stop_;
     Clock::time_point deadline_;
     std::uint64_t nodes_ = 0;
@@ -372,7 +417,7 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop) {
         return {-1, -other.score, other.exact, other.nodes};
     }
     Result result;
-    Run run(table_.get(), stop, Clock::time_point::max());
+    Run run(table_.get(), ++generation_, stop, Clock::time_point::max());
     std::tie(result.cell, result.score) = run.RootExact(p, -1);
     result.exact = !run.aborted();
     result.nodes = run.nodes();
@@ -381,6 +426,7 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop) {
 
 Result Searcher::Search(const Position& p, const Limits& limits, const std::atomic<bool>& stop) {
     const Clock::time_point start = Clock::now();
+    ++generation_;
     const Clock::time_point deadline =
         limits.time.count() > 0 ? start + limits.time : Clock::time_point::max();
     Result result;
@@ -389,7 +435,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
     }
     if (p.Empties() <= limits.exactFrom) {
         // The exact solution, if it comes within the first part of the budget.
-        Run run(table_.get(), stop,
+        Run run(table_.get(), generation_, stop,
                 limits.time.count() > 0 ? start + limits.time * 3 / 5 : Clock::time_point::max());
         std::tie(result.cell, result.score) = run.RootExact(p, -1);
         result.nodes = run.nodes();
@@ -404,7 +450,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         if (limits.time.count() > 0 && Clock::now() > start + limits.time / 2) {
             break;
         }
-        Run run(table_.get(), stop, deadline);
+        Run run(table_.get(), generation_, stop, deadline);
         const auto [cell, score] = run.Root(p, depth, result.cell);
         result.nodes += run.nodes();
         if (run.aborted()) {

@@ -54,6 +54,8 @@ private:
     class Run;
 
     std::unique_ptr<Entry[]> table_;
+    // Counts the searches, so that a new one knows the entries of earlier ones.
+    std::uint8_t generation_ = 0;
 };
 
 } // namespace tarvo::engine
