@@ -70,7 +70,9 @@ std::uint64_t Key(const Position& p) {
 }
 
 // Moves in the order to try them: the table's move first, then those that
-// leave the opponent the fewest replies, corners before others.
+// leave the opponent the fewest replies (a reply into a corner counts twice,
+// a move into a corner gains half a reply); among equals, those that leave the
+// fewest empty cells next to the mover's discs.
 struct OrderedMoves {
     struct Move {
         int key;
@@ -86,7 +88,7 @@ struct OrderedMoves {
             const Position next = Play(p, cell);
             const Bits replies = Moves(next);
             const Bits around = Neighbours(next.theirs) & next.Empty();
-            int key = (Count(replies) + Count(replies & kCorners)) * 16 + Count(around) -
+            int key = (Count(replies) + Count(replies & kCorners)) * 64 + Count(around) -
                       ((Bit(cell) & kCorners) != 0 ? 32 : 0);
             if (cell == first) {
                 key = -kInfinity;
