@@ -342,6 +342,9 @@ private:
         if (empties == 1) {
             return LastCell(p, std::countr_zero(empty));
         }
+        if (empties == 2) {
+            return LastTwo(p, empty, alpha, beta);
+        }
         if (MustStop()) {
             return 0;
         }
@@ -383,6 +386,32 @@ private:
             if (Flips(p.theirs, p.mine, std::countr_zero(m)) != 0) {
                 return -SolveShallow(Pass(p), empty, empties, -beta, -alpha);
             }
+        }
+        return FinalDifference(p);
+    }
+
+    // Two empty cells: each tried in turn, with nothing to order.
+    int LastTwo(const Position& p, Bits empty, int alpha, int beta) {
+        if (MustStop()) {
+            return 0;
+        }
+        const int a = std::countr_zero(empty);
+        const int b = std::countr_zero(empty & (empty - 1));
+        int best = -kInfinity;
+        for (const auto& [cell, other] : {std::pair{a, b}, std::pair{b, a}}) {
+            if (const Bits flips = Flips(p.mine, p.theirs, cell); flips != 0) {
+                best = std::max(best,
+                                -LastCell({p.theirs & ~flips, p.mine | flips | Bit(cell)}, other));
+                if (best >= beta) {
+                    return best;
+                }
+            }
+        }
+        if (best != -kInfinity) {
+            return best;
+        }
+        if (Flips(p.theirs, p.mine, a) != 0 || Flips(p.theirs, p.mine, b) != 0) {
+            return -LastTwo(Pass(p), empty, -beta, -alpha);
         }
         return FinalDifference(p);
     }
