@@ -16,7 +16,11 @@ const std::vector<GameState>& Positions() {
         std::mt19937 rng(2026);
         for (int game = 0; game < 200; ++game) {
             tarvo::test::PlayRandomGame(rng, game % 2 == 0 ? tarvo::Black : tarvo::White,
-                                        [&](const GameState& state) { all.push_back(state); });
+                                        [&](const GameState& state, int16_t mover) {
+                                            if (mover == state.CompColor) {
+                                                all.push_back(state);
+                                            }
+                                        });
         }
         return all;
     }();

@@ -5,6 +5,7 @@
 // SEED choosing the openings.
 #include "engine/search.h"
 #include "game/computer_player.h"
+#include "game/random_source.h"
 #include "game/rules.h"
 #include "support/board_diagram.h"
 
@@ -21,6 +22,15 @@ namespace {
 using namespace tarvo;
 using engine::Bit;
 using engine::CellIndex;
+
+class SeededRandomSource : public RandomSource {
+public:
+    explicit SeededRandomSource(unsigned seed) : rng_(seed) {}
+    float Next() override { return std::uniform_real_distribution<float>(0, 1)(rng_); }
+
+private:
+    std::mt19937 rng_;
+};
 
 enum class Level { Classic, Strong, Expert };
 const char* const kNames[] = {"Classic", "Strong", "Expert"};
@@ -47,7 +57,7 @@ struct Game {
     }
 
     // The move of `level` for `mover`: a cell (row * 10 + column), or 0 to pass.
-    int Move(Level level, int16_t mover, int side, test::SeededRandomSource& random) {
+    int Move(Level level, int16_t mover, int side, SeededRandomSource& random) {
         const auto start = std::chrono::steady_clock::now();
         int move = 0;
         if (level == Level::Classic) {
@@ -84,7 +94,7 @@ struct Tally {
 int Play(Level first, Level second, bool firstIsBlack, const std::vector<int>& opening,
          unsigned seed, std::vector<double> (&times)[3]) {
     Game game;
-    test::SeededRandomSource random(seed);
+    SeededRandomSource random(seed);
     int16_t mover = Black;
     for (const int move : opening) {
         test::Play(game.state, {move / 10, move % 10}, mover);

@@ -1,6 +1,5 @@
 #include "support/board_diagram.h"
 
-#include "game/computer_player.h"
 #include "game/rules.h"
 
 namespace tarvo::test {
@@ -75,35 +74,18 @@ void Play(GameState& state, Cell move, int16_t colour) {
         static_cast<int16_t>(move.second);
 }
 
-float SeededRandomSource::Next() {
-    return std::uniform_real_distribution<float>(0, 1)(rng_);
-}
-
-GameState PlayRandomGame(std::mt19937& rng, int16_t human,
-                         const std::function<void(const GameState&)>& beforeComputer) {
-    SeededRandomSource random(rng());
+void PlayRandomGame(std::mt19937& rng, int16_t human,
+                    const std::function<void(const GameState&, int16_t mover)>& visit) {
     GameState state = OpeningState(human);
     int16_t mover = Black;
     for (int passes = 0; passes < 2 && state.MoveCount < 60; mover = OpponentOf(mover)) {
-        std::vector<Cell> moves;
-        if (mover == state.CompColor) {
-            if (beforeComputer) {
-                beforeComputer(state);
-            }
-            AdjustWeights(state);
-            if (SelectBestMoves(state).BestWeight >= 1) {
-                const int16_t i = ChooseCandidate(state.BestCount, random);
-                moves.emplace_back(state.BestRow(i), state.BestCol(i));
-            }
-        } else {
-            moves = LegalMoves(state, mover);
-        }
+        visit(state, mover);
+        const std::vector<Cell> moves = LegalMoves(state, mover);
         passes = moves.empty() ? passes + 1 : 0;
         if (!moves.empty()) {
             Play(state, moves[rng() % moves.size()], mover);
         }
     }
-    return state;
 }
 
 } // namespace tarvo::test

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "game/game_state.h"
-#include "game/random_source.h"
 
 #include <functional>
 #include <random>
@@ -35,18 +34,9 @@ std::vector<Cell> LegalMoves(const GameState& state, int16_t colour);
 // mover's last move.
 void Play(GameState& state, Cell move, int16_t colour);
 
-class SeededRandomSource : public RandomSource {
-public:
-    explicit SeededRandomSource(unsigned seed) : rng_(seed) {}
-    float Next() override;
-
-private:
-    std::mt19937 rng_;
-};
-
-// One game of the computer against random legal human moves, to its end.
-// `beforeComputer` sees every position where the computer is to move.
-GameState PlayRandomGame(std::mt19937& rng, int16_t human,
-                         const std::function<void(const GameState&)>& beforeComputer);
+// One game of random legal moves from the opening, the human playing
+// `human`: `visit` sees each position and the side to move, also before a pass.
+void PlayRandomGame(std::mt19937& rng, int16_t human,
+                    const std::function<void(const GameState&, int16_t mover)>& visit);
 
 } // namespace tarvo::test
