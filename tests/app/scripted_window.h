@@ -12,8 +12,9 @@
 
 namespace tarvo::test {
 
-// A window for the turn loop with a fake clock: it logs every call and
+// A window for the turn loop: it logs every call, ends each pause at once and
 // delivers scripted events from inside its waits, where a real window would.
+// The end of the script closes it.
 class ScriptedWindow : public GameWindow {
 public:
     ScriptedWindow() : controller(state, *this) { state.CellSize = 30; }
@@ -21,21 +22,16 @@ public:
     GameState state;
     TurnController controller;
     std::vector<std::string> log;
-    long long clockMs = 0;
-    std::vector<int16_t> scores;
     DefaultRandomSource random;
     // Runs once, right after the loop's first DrawBoard (after InitBoard).
     std::function<void(GameState&)> setUp;
-    // Supplies input when the script has none left; without it the end of
-    // the script closes the window.
-    std::function<void()> policy;
 
     // Events separated by blanks: "35" a release over row 3, column 5;
     // "x15,100" a release at that pixel; "k7" the key 7; "s+" or "s-" Stop
     // answered Yes or No; "b" or "w" Start choosing Black or White; "q" the
-    // window closed; "u" Undo; "h" a hint shown. "@p" after an event delivers it inside the next
-    // pause,
-    // "@s" inside the computer's search, and otherwise in a wait for input.
+    // window closed; "u" Undo; "h" a hint shown. "@p" after an event
+    // delivers it inside the next pause, "@s" inside the computer's search,
+    // and otherwise in a wait for input.
     void Script(const std::string& events) {
         std::istringstream in(events);
         for (std::string e; in >> e;) {
@@ -81,7 +77,6 @@ public:
     bool Pause(int ms) override {
         log.push_back("pause " + std::to_string(ms));
         Deliver('p');
-        clockMs += ms;
         return !closed_;
     }
     bool WaitForInput() override {
@@ -89,8 +84,6 @@ public:
             if (!script_.empty()) {
                 EXPECT_EQ(script_.front().at, 'w') << "the loop waits for the human";
                 RunFront();
-            } else if (policy) {
-                policy();
             } else {
                 closed_ = true;
             }
@@ -114,11 +107,10 @@ public:
     void RestoreSnapshot(int moveCount) override {
         log.push_back("restore " + std::to_string(moveCount));
     }
-    std::vector<std::string> announced;
     void Announce(int16_t colour, int row, int col) override {
-        announced.push_back((colour == Black ? "Black" : "White") +
-                            (row == 0 ? std::string(" passes")
-                                      : " plays " + std::to_string(row) + std::to_string(col)));
+        log.push_back((colour == Black ? "Black" : "White") +
+                      (row == 0 ? std::string(" passes")
+                                : " plays " + std::to_string(row) + std::to_string(col)));
     }
     void ShowBoardPicture(bool visible) override { log.push_back(visible ? "shown" : "hidden"); }
     void Beep() override { log.push_back("beep"); }
@@ -138,7 +130,6 @@ public:
     }
     void RecordScore(int16_t humanCount) override {
         log.push_back("score " + std::to_string(humanCount));
-        scores.push_back(humanCount);
     }
     RandomSource& Random() override { return random; }
 

@@ -1,6 +1,4 @@
 #include "dialogs/frm_about.h"
-#include "dialogs/frm_start.h"
-#include "dialogs/sys_info.h"
 #include "dialogs/web_launch.h"
 #include "support/fake_programs.h"
 
@@ -11,38 +9,6 @@ namespace tarvo {
 namespace {
 
 using test::WriteProgram;
-
-TEST(frmStart, TheAnswersOutliveTheDialogAndTheCloseBoxChangesNeither) {
-    // What is pressed: 'W' White, 'O' OK, 'C' Cancel, 'x' the close box.
-    const std::tuple<const char*, bool, int16_t> rows[] = {
-        {"O", true, 0}, {"WO", true, 1}, {"WC", false, 1}, {"Wx", true, 1}};
-    for (const auto& [presses, ok, colour] : rows) {
-        frmStart::OK = true;
-        {
-            frmStart dialog(nullptr);
-            EXPECT_TRUE(dialog.optColor[0]->isChecked()) << "each opening selects Black";
-            dialog.show();
-            for (const char* p = presses; *p != '\0'; ++p) {
-                *p == 'W'   ? dialog.optColor[1]->click()
-                : *p == 'O' ? dialog.cmdOK->click()
-                : *p == 'C' ? dialog.cmdCancel->click()
-                            : (void)dialog.close();
-            }
-        }
-        EXPECT_EQ(frmStart::OK, ok) << presses;
-        EXPECT_EQ(frmStart::ChosenColor, colour) << presses;
-    }
-}
-
-TEST(frmAbout, TheAddressOpensTheMakersPage) {
-    QStringList opened;
-    frmAbout about(nullptr, [&](const QString& url) { opened << url; });
-    about.show();
-    QTest::mouseClick(about.lblHomeURL, Qt::RightButton);
-    QTest::mouseClick(about.lblHomeURL, Qt::LeftButton);
-    EXPECT_EQ(opened, QStringList{"https://www.tarvo.example/"});
-    EXPECT_EQ(about.lblVersion->text(), "Version 1.0.0");
-}
 
 TEST(ExpandExec, FieldCodesQuotingAndTheAddress) {
     const QString url = QStringLiteral("https://www.tarvo.example/");
@@ -96,18 +62,6 @@ protected:
     test::ScopedEnv path{"PATH", QFile::encodeName(bin.path())};
 };
 
-TEST_F(DesktopFolders, FindsEntriesTheUsersFirstAndInSubfolders) {
-    const QString user = WriteEntry(home.path(), "web.desktop", "Exec=a\n");
-    WriteEntry(system.path(), "web.desktop", "Exec=b\n");
-    const QString vendor = WriteEntry(system.path(), "vendor/browser.desktop", "Exec=c\n");
-    EXPECT_EQ(FindDesktopEntry("web.desktop"), user);
-    EXPECT_EQ(FindDesktopEntry("vendor-browser.desktop"), vendor);
-    EXPECT_EQ(FindDesktopEntry("../web.desktop"), "") << "an id names no path";
-    const auto entry = ReadDesktopEntry(WriteEntry(
-        home.path(), "x.desktop", "Exec = my\\sbrowser %u\n[Desktop Action new]\nExec=wrong\n"));
-    EXPECT_EQ(entry ? entry->exec : "", "my browser %u");
-}
-
 TEST_F(DesktopFolders, TheBrowserGetsTheAddressByteForByteOrTheFailureIsTold) {
     EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NoBrowser) << "no xdg-mime";
     DefaultHandlers("", "");
@@ -132,13 +86,16 @@ TEST_F(DesktopFolders, AHangingLookupIsGivenUpWhileTheWindowGoesOnAnswering) {
     EXPECT_TRUE(answered);
 }
 
-TEST_F(DesktopFolders, SystemInformationStartsTheCurrentDesktopsProgramFirst) {
-    EXPECT_EQ(SysInfoCandidates("").front().join(' '), "kinfocenter");
-    EXPECT_EQ(SysInfoCandidates("XFCE").back().join(' '), "lshw-gtk");
+TEST_F(DesktopFolders, TheAboutBoxOpensTheAddressAndTheDesktopsSystemInformation) {
     test::ScopedEnv desktop("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
     WriteProgram(bin.path(), "hardinfo", test::SaveFirstArgument(bin.filePath("wrong")));
     Saver("gnome-control-center");
-    frmAbout about(nullptr, [](const QString&) {});
+    QStringList opened;
+    frmAbout about(nullptr, [&](const QString& url) { opened << url; });
+    about.show();
+    QTest::mouseClick(about.lblHomeURL, Qt::RightButton);
+    QTest::mouseClick(about.lblHomeURL, Qt::LeftButton);
+    EXPECT_EQ(opened, QStringList{"https://www.tarvo.example/"});
     about.cmdSysInfo->click();
     EXPECT_EQ(test::ReadWhenThere(bin.filePath("received")), "info-overview");
     EXPECT_FALSE(QFile::exists(bin.filePath("wrong")));

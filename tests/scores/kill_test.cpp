@@ -13,19 +13,6 @@
 namespace tarvo {
 namespace {
 
-// The table's one value when all ten slots hold the same, else -1.
-long UniformValue(const KeyValues& table) {
-    if (table.size() != 10) {
-        return -1;
-    }
-    for (const auto& [key, value] : table) {
-        if (value != table.front().second) {
-            return -1;
-        }
-    }
-    return table.front().second.toLong();
-}
-
 TEST(KilledWriter, TheFileHoldsTheOldOrTheNewTable) {
     QTemporaryDir dir;
     const QString path = dir.filePath("config/settings.ini");
@@ -53,7 +40,11 @@ TEST(KilledWriter, TheFileHoldsTheOldOrTheNewTable) {
         while (writer.canReadLine()) {
             saved = writer.readLine().trimmed().toLong();
         }
-        const long found = UniformValue(store.GetAll(kScoreApp, kScoreSection));
+        // Each table holds one value in all ten keys.
+        const KeyValues table = store.GetAll(kScoreApp, kScoreSection);
+        const long found = table.size() == 10 && table.front().second == table.back().second
+                               ? table.front().second.toLong()
+                               : -1;
         ASSERT_TRUE(found == saved || found == saved + 1)
             << "after kill " << kill << " the file holds " << found << ", saved " << saved;
         saved = found;

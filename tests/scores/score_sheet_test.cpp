@@ -50,21 +50,5 @@ TEST_F(ScoreSheetTest, ListsTheStoredResultsBestFirstAndResetAsksFirst) {
     EXPECT_EQ(PrintedScore(-7), "-7 ");
 }
 
-TEST_F(ScoreSheetTest, ATableThatCannotBeLoadedIsShownAsReadAndCanBeReset) {
-    QFile file(store.filePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Tarvo Othello/Game scores]\nScore1=50\nScore2=40000\n");
-    file.close();
-    test::AnswerBox(QMessageBox::Ok,
-                    [](QMessageBox* box) { EXPECT_EQ(box->text(), "6: Overflow"); });
-    Open([](scoresheet* sheet) {
-        EXPECT_EQ(sheet->lines(), QStringList{" 50 "});
-        test::AnswerBox(QMessageBox::Yes);
-        sheet->cmdReset->click();
-    });
-    scores.RecordScore(20);
-    EXPECT_EQ(store.GetAll(kScoreApp, kScoreSection).front().second, "20");
-}
-
 } // namespace
 } // namespace tarvo
