@@ -16,7 +16,7 @@ constexpr int kDiscWorth = 1000;
 // From this many empty cells down the solver drops the table and the sorting.
 constexpr int kShallowEmpties = 6;
 // From this many empty cells up the solver looks up each reply in the table first.
-constexpr int kEtcEmpties = 10;
+constexpr int kEtcEmpties = 8;
 
 constexpr Bits kCorners = 0x8100000000000081ULL;
 // The cells next to each corner, diagonally (X) and along the edges (C).
