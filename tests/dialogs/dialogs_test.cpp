@@ -20,7 +20,6 @@ TEST(ExpandExec, FieldCodesQuotingAndTheAddress) {
         {" b %d %D %n %N %v %m 100%% \"\" %f ", {"b", "100%", "", url}},
         {"", {}},
         {"browser \"unclosed %u", {}},
-        {"browser %x", {}},
         {"browser %", {}},
     };
     for (const auto& [exec, words] : rows) {

@@ -99,6 +99,17 @@ std::vector<Cell> Candidates(const GameState& state) {
     return cells;
 }
 
+// Random games seldom tie more than ten moves.
+TEST(SelectBestMoves, TiesBeyondTheTenthAreLeftOut) {
+    GameState state = Board("O11 O13 O15 O17 X21 X23 X25 X27 O41 O43 .44 O47 X51 X53 .54 X57 X72 "
+                            "X74 X76 X78 O82 O84 O86 O88");
+    state.Weight = {};
+    SelectBestMoves(state);
+    EXPECT_EQ(Candidates(state),
+              (std::vector<Cell>{
+                  {3, 1}, {3, 3}, {3, 5}, {3, 7}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}, {6, 6}}));
+}
+
 // Every decision in random games against the legal moves found independently.
 TEST(SelectBestMoves, RandomGamesAlwaysListTheBestLegalMovesOfTheWindow) {
     std::mt19937 rng(20261207);
