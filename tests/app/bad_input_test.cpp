@@ -1,7 +1,6 @@
 // Every bad input a user or the system can give: each gets its clear message,
 // and nothing already stored is lost.
 #include "dialogs/frm_about.h"
-#include "scores/score_sheet.h"
 #include "support/fake_programs.h"
 #include "window_fixture.h"
 
