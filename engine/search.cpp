@@ -57,6 +57,54 @@ int FinalDifference(const Position& p) {
     return difference > 0 ? difference + empties : difference < 0 ? difference - empties : 0;
 }
 
+// The last empty cell's flips, counted line by line. On a full board but for
+// that cell a line is known by the mover's discs on it alone, so a table gives
+// the count for each place of the cell on a line and each pattern of discs.
+struct LastFlips {
+    std::array<std::array<std::uint8_t, 256>, 8> count{};
+    std::array<Bits, 64> diagonal{}; // the cells on each cell's diagonals
+    std::array<Bits, 64> antidiagonal{};
+    constexpr LastFlips() {
+        for (int place = 0; place < 8; ++place) {
+            for (int pattern = 0; pattern < 256; ++pattern) {
+                int n = 0;
+                for (const int step : {-1, 1}) {
+                    int i = place + step;
+                    for (; i >= 0 && i < 8 && (pattern >> i & 1) == 0; i += step) {
+                    }
+                    // A run up to the line's end, or past a diagonal's end, turns nothing.
+                    n += i >= 0 && i < 8 ? (i - place) * step - 1 : 0;
+                }
+                count[static_cast<std::size_t>(place)][static_cast<std::size_t>(pattern)] =
+                    static_cast<std::uint8_t>(n);
+            }
+        }
+        for (int cell = 0; cell < 64; ++cell) {
+            for (int other = 0; other < 64; ++other) {
+                const int rows = other / 8 - cell / 8;
+                const int cols = other % 8 - cell % 8;
+                const auto c = static_cast<std::size_t>(cell);
+                diagonal[c] |= rows == cols ? Bit(other) : 0;
+                antidiagonal[c] |= rows == -cols ? Bit(other) : 0;
+            }
+        }
+    }
+};
+constexpr LastFlips kLastFlips;
+
+// The discs a disc of `mine` on `cell` turns when it is the board's last empty cell.
+int LastFlipCount(Bits mine, int cell) {
+    constexpr Bits kColumn = 0x0101010101010101ULL;
+    const auto row = static_cast<std::size_t>(cell / 8);
+    const auto col = static_cast<std::size_t>(cell % 8);
+    const auto& count = kLastFlips.count;
+    // A multiplication gathers a line's cells, one to a column, into the top byte.
+    return count[col][(mine >> (row * 8)) & 0xff] +
+           count[row][(((mine >> col) & kColumn) * 0x0102040810204080ULL) >> 56] +
+           count[col][((mine & kLastFlips.diagonal[row * 8 + col]) * kColumn) >> 56] +
+           count[col][((mine & kLastFlips.antidiagonal[row * 8 + col]) * kColumn) >> 56];
+}
+
 std::uint64_t Mix(std::uint64_t x) {
     x ^= x >> 30;
     x *= 0xbf58476d1ce4e5b9ULL;
@@ -417,14 +465,15 @@ private:
     }
 
     int LastCell(const Position& p, int cell) {
-        const int difference = Count(p.mine) - Count(p.theirs);
-        if (const int n = Count(Flips(p.mine, p.theirs, cell)); n > 0) {
+        // 63 discs: the difference is odd, so never a draw.
+        const int difference = 2 * Count(p.mine) - 63;
+        if (const int n = LastFlipCount(p.mine, cell); n > 0) {
             return difference + 2 * n + 1;
         }
-        if (const int n = Count(Flips(p.theirs, p.mine, cell)); n > 0) {
+        if (const int n = LastFlipCount(p.theirs, cell); n > 0) {
             return difference - 2 * n - 1;
         }
-        return difference > 0 ? difference + 1 : difference < 0 ? difference - 1 : 0;
+        return difference > 0 ? difference + 1 : difference - 1;
     }
 
     Entry* table_;
