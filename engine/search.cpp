@@ -26,6 +26,13 @@ struct CornerCells {
 constexpr std::array<CornerCells, 4> kCornerCells = {
     {{0, 9, 1, 8}, {7, 14, 6, 15}, {56, 49, 57, 48}, {63, 54, 62, 55}}};
 
+// The board's quarters, for the parity of their empty cells.
+constexpr std::array<Bits, 4> kQuadrants = {0x000000000f0f0f0fULL, 0x00000000f0f0f0f0ULL,
+                                            0x0f0f0f0f00000000ULL, 0xf0f0f0f000000000ULL};
+constexpr Bits Quadrant(int cell) {
+    return kQuadrants[static_cast<std::size_t>((cell >> 4 & 2) | (cell >> 2 & 1))];
+}
+
 // Discs that can never be turned, as far as this cheap test sees: along each
 // of the four lines through it, a disc has the board's edge or a stable disc
 // of its own colour next to it. It grows from the corners along the edges.
@@ -321,7 +328,11 @@ private:
         const Bits empty = p.Empty();
         const int empties = Count(empty);
         if (empties <= kShallowEmpties) {
-            return SolveShallow(p, empty, empties, alpha, beta);
+            Bits odd = 0;
+            for (const Bits q : kQuadrants) {
+                odd |= (Count(empty & q) & 1) != 0 ? q : 0;
+            }
+            return SolveShallow(p, empty, odd, empties, alpha, beta);
         }
         if (MustStop()) {
             return 0;
@@ -386,7 +397,8 @@ private:
     // Few empty cells: no table, no move generation and no sorting, but the
     // cells of regions with an odd number of empty cells first, since the
     // last move in a region is often worth most.
-    int SolveShallow(const Position& p, Bits empty, int empties, int alpha, int beta) {
+    // `odd` holds the quadrants with an odd number of empty cells.
+    int SolveShallow(const Position& p, Bits empty, Bits odd, int empties, int alpha, int beta) {
         if (empties == 1) {
             return LastCell(p, std::countr_zero(empty));
         }
@@ -395,12 +407,6 @@ private:
         }
         if (MustStop()) {
             return 0;
-        }
-        constexpr std::array<Bits, 4> kQuadrants = {0x000000000f0f0f0fULL, 0x00000000f0f0f0f0ULL,
-                                                    0x0f0f0f0f00000000ULL, 0xf0f0f0f000000000ULL};
-        Bits odd = 0;
-        for (const Bits q : kQuadrants) {
-            odd |= (Count(empty & q) & 1) != 0 ? q : 0;
         }
         // Only a cell next to an opponent's disc can turn one.
         const Bits candidates = empty & Neighbours(p.theirs);
@@ -413,8 +419,8 @@ private:
                     continue;
                 }
                 const Position next{p.theirs & ~flips, p.mine | flips | Bit(cell)};
-                const int score =
-                    -SolveShallow(next, empty & ~Bit(cell), empties - 1, -beta, -alpha);
+                const int score = -SolveShallow(next, empty & ~Bit(cell), odd ^ Quadrant(cell),
+                                                empties - 1, -beta, -alpha);
                 if (aborted_) {
                     return 0;
                 }
@@ -432,7 +438,7 @@ private:
         }
         for (Bits m = empty & Neighbours(p.mine); m != 0; m &= m - 1) {
             if (Flips(p.theirs, p.mine, std::countr_zero(m)) != 0) {
-                return -SolveShallow(Pass(p), empty, empties, -beta, -alpha);
+                return -SolveShallow(Pass(p), empty, odd, empties, -beta, -alpha);
             }
         }
         return FinalDifference(p);
