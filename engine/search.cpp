@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace tarvo::engine {
 
@@ -124,34 +125,38 @@ std::uint64_t Key(const Position& p) {
     return Mix(p.mine) ^ Mix(p.theirs + 0x9e3779b97f4a7c15ULL);
 }
 
-// Moves in the order to try them: the table's move first, then those that
-// leave the opponent the fewest replies (a reply into a corner counts twice,
-// a move into a corner gains half a reply); among equals, those that leave the
-// fewest empty cells next to the mover's discs.
+// A position's moves in the order to try them: the table's move first, then
+// those that leave the opponent the fewest replies (a reply into a corner
+// counts twice, a move into a corner gains half a reply); among equals, those
+// that leave the fewest empty cells next to the mover's discs.
 struct OrderedMoves {
     struct Move {
-        int key;
+        int rank;
         int cell;
         Position next;
     };
-    std::array<Move, 32> moves{};
+    std::array<Move, 32> moves; // only the first `size` are set
     int size = 0;
 
-    OrderedMoves(const Position& p, Bits moves, int first) {
-        for (; moves != 0; moves &= moves - 1) {
-            const int cell = std::countr_zero(moves);
-            const Position next = Play(p, cell);
-            const Bits replies = Moves(next);
-            const Bits around = Neighbours(next.theirs) & next.Empty();
-            int key = (Count(replies) + Count(replies & kCorners)) * 64 + Count(around) -
-                      ((Bit(cell) & kCorners) != 0 ? 32 : 0);
-            if (cell == first) {
-                key = -kInfinity;
-            }
-            this->moves[static_cast<std::size_t>(size++)] = {key, cell, next};
+    // Plays the moves, in no order yet.
+    OrderedMoves(const Position& p, Bits cells) {
+        for (; cells != 0; cells &= cells - 1) {
+            const int cell = std::countr_zero(cells);
+            moves[static_cast<std::size_t>(size++)] = {0, cell, Play(p, cell)};
         }
-        std::sort(this->moves.begin(), this->moves.begin() + size,
-                  [](const Move& a, const Move& b) { return a.key < b.key; });
+    }
+
+    void Order(int first) {
+        for (int i = 0; i < size; ++i) {
+            Move& m = moves[static_cast<std::size_t>(i)];
+            const Bits replies = Moves(m.next);
+            const Bits around = Neighbours(m.next.theirs) & m.next.Empty();
+            m.rank = m.cell == first ? -kInfinity
+                                     : (Count(replies) + Count(replies & kCorners)) * 64 +
+                                           Count(around) - ((Bit(m.cell) & kCorners) != 0 ? 32 : 0);
+        }
+        std::sort(moves.begin(), moves.begin() + size,
+                  [](const Move& a, const Move& b) { return a.rank < b.rank; });
     }
 };
 
@@ -223,8 +228,9 @@ private:
     // Two entries a bucket: a position is looked for in both, and a new one
     // takes the place of one left by an earlier search, or else of the
     // shallower, so that the few deep results outlive the many shallow ones.
+    Entry* Bucket(std::uint64_t key) { return &table_[key & ((1U << kTableBits) - 2)]; }
     Entry& Slot(std::uint64_t key) {
-        Entry* bucket = &table_[key & ((1U << kTableBits) - 2)];
+        Entry* bucket = Bucket(key);
         for (int i = 0; i < 2; ++i) {
             if (bucket[i].key == key) {
                 return bucket[i];
@@ -240,7 +246,9 @@ private:
 
     template <typename Child>
     std::pair<int, int> RootOf(const Position& p, int first, Child child) {
-        const auto [best, cell] = Principal(p, Moves(p), first, -kInfinity, kInfinity, child);
+        OrderedMoves ordered(p, Moves(p));
+        ordered.Order(first);
+        const auto [best, cell] = Principal(ordered, -kInfinity, kInfinity, child);
         return {cell, best};
     }
 
@@ -248,13 +256,11 @@ private:
     // each other one with a null window first: the best score and its cell.
     // `child` gives a move's score from the mover's side within a window.
     template <typename Child>
-    std::pair<int, int> Principal(const Position& p, Bits moves, int first, int alpha, int beta,
-                                  Child child) {
-        const OrderedMoves ordered(p, moves, first);
+    std::pair<int, int> Principal(const OrderedMoves& ordered, int alpha, int beta, Child child) {
         int best = -kInfinity;
         int bestCell = ordered.moves[0].cell;
         for (int i = 0; i < ordered.size; ++i) {
-            const auto& [key, cell, next] = ordered.moves[static_cast<std::size_t>(i)];
+            const auto& [rank, cell, next] = ordered.moves[static_cast<std::size_t>(i)];
             int score = child(next, alpha, i == 0 ? beta : alpha + 1);
             if (i > 0 && score > alpha && score < beta && !aborted_) {
                 score = child(next, score, beta);
@@ -303,8 +309,10 @@ private:
             }
         }
         const int alphaIn = alpha;
+        OrderedMoves ordered(p, moves);
+        ordered.Order(first);
         const auto [best, bestCell] =
-            Principal(p, moves, first, alpha, beta, [&](const Position& next, int a, int b) {
+            Principal(ordered, alpha, beta, [&](const Position& next, int a, int b) {
                 return -AlphaBeta(next, depth - 1, -b, -a);
             });
         if (aborted_) {
@@ -367,11 +375,22 @@ private:
                 beta = std::min<int>(beta, entry.upper);
             }
         }
-        // A reply already known to be good enough ends the search here.
-        if (empties >= kEtcEmpties) {
-            for (Bits m = moves; m != 0; m &= m - 1) {
-                const Position next = Play(p, std::countr_zero(m));
-                const std::uint64_t childKey = Key(next);
+        OrderedMoves ordered(p, moves);
+        // A reply already known to be good enough ends the search here. The
+        // replies' entries are fetched while the moves are ordered.
+        std::array<std::uint64_t, 32> keys; // one for each move
+        const bool lookAhead = empties >= kEtcEmpties;
+        if (lookAhead) {
+            for (int i = 0; i < ordered.size; ++i) {
+                keys[static_cast<std::size_t>(i)] =
+                    Key(ordered.moves[static_cast<std::size_t>(i)].next);
+                __builtin_prefetch(Bucket(keys[static_cast<std::size_t>(i)]));
+            }
+        }
+        ordered.Order(first);
+        if (lookAhead) {
+            for (const std::uint64_t childKey :
+                 std::span(keys).first(static_cast<std::size_t>(ordered.size))) {
                 const Entry& child = Slot(childKey);
                 if (child.key == childKey && child.depth == 63 + empties && -child.upper >= beta) {
                     return -child.upper;
@@ -380,7 +399,7 @@ private:
         }
         const int alphaIn = alpha;
         const auto [best, bestCell] =
-            Principal(p, moves, first, alpha, beta,
+            Principal(ordered, alpha, beta,
                       [&](const Position& next, int a, int b) { return -Solve(next, -b, -a); });
         if (aborted_) {
             return 0;
