@@ -210,10 +210,29 @@ public:
             return -AlphaBeta(next, depth - 1, -beta, -alpha);
         });
     }
+    // The exact result by narrow tests: whether the game is won first, then
+    // upwards from there, since a test that the result reaches a guess costs
+    // far less than one that it falls short. A test that falls short drops the
+    // guess well below. Results are even, so the odd values either side of a
+    // guess tell whether the result is below, at or above it.
     std::pair<int, int> RootExact(const Position& p, int first) {
-        return RootOf(p, first, [&](const Position& next, int alpha, int beta) {
+        const auto child = [&](const Position& next, int alpha, int beta) {
             return -Solve(next, -beta, -alpha);
-        });
+        };
+        for (int guess = 0;;) {
+            OrderedMoves ordered(p, Moves(p));
+            ordered.Order(first);
+            const auto [best, cell] = Principal(ordered, guess - 1, guess + 1, child);
+            if (best == guess || aborted_) {
+                return {cell, best};
+            }
+            if (best > guess) {
+                first = cell;
+                guess = best;
+            } else {
+                guess = std::max(best - 16, -64);
+            }
+        }
     }
 
 private:
