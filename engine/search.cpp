@@ -70,7 +70,7 @@ int FinalDifference(const Position& p) {
 // the count for each place of the cell on a line and each pattern of discs.
 struct LastFlips {
     std::array<std::array<std::uint8_t, 256>, 8> count{};
-    std::array<Bits, 64> diagonal{}; // the cells on each cell's diagonals
+    std::array<Bits, 64> diagonal{}; // the cells on each cell's two diagonals
     std::array<Bits, 64> antidiagonal{};
     constexpr LastFlips() {
         for (int place = 0; place < 8; ++place) {
@@ -145,6 +145,9 @@ struct OrderedMoves {
             moves[static_cast<std::size_t>(size++)] = {0, cell, Play(p, cell)};
         }
     }
+    OrderedMoves(const Position& p, Bits cells, int first) : OrderedMoves(p, cells) {
+        Order(first);
+    }
 
     void Order(int first) {
         for (int i = 0; i < size; ++i) {
@@ -206,9 +209,11 @@ public:
 
     // The best cell and its score at the root, by the middle-game search.
     std::pair<int, int> Root(const Position& p, int depth, int first) {
-        return RootOf(p, first, [&](const Position& next, int alpha, int beta) {
-            return -AlphaBeta(next, depth - 1, -beta, -alpha);
-        });
+        const auto [best, cell] = Principal(OrderedMoves(p, Moves(p), first), -kInfinity, kInfinity,
+                                            [&](const Position& next, int a, int b) {
+                                                return -AlphaBeta(next, depth - 1, -b, -a);
+                                            });
+        return {cell, best};
     }
     // The exact result by narrow tests: whether the game is won first, then
     // upwards from there, since a test that the result reaches a guess costs
@@ -220,9 +225,8 @@ public:
             return -Solve(next, -beta, -alpha);
         };
         for (int guess = 0;;) {
-            OrderedMoves ordered(p, Moves(p));
-            ordered.Order(first);
-            const auto [best, cell] = Principal(ordered, guess - 1, guess + 1, child);
+            const auto [best, cell] =
+                Principal(OrderedMoves(p, Moves(p), first), guess - 1, guess + 1, child);
             if (best == guess || aborted_) {
                 return {cell, best};
             }
@@ -261,14 +265,6 @@ private:
             }
         }
         return bucket[0].depth <= bucket[1].depth ? bucket[0] : bucket[1];
-    }
-
-    template <typename Child>
-    std::pair<int, int> RootOf(const Position& p, int first, Child child) {
-        OrderedMoves ordered(p, Moves(p));
-        ordered.Order(first);
-        const auto [best, cell] = Principal(ordered, -kInfinity, kInfinity, child);
-        return {cell, best};
     }
 
     // The moves in their order, the first searched with the whole window and
@@ -328,12 +324,10 @@ private:
             }
         }
         const int alphaIn = alpha;
-        OrderedMoves ordered(p, moves);
-        ordered.Order(first);
-        const auto [best, bestCell] =
-            Principal(ordered, alpha, beta, [&](const Position& next, int a, int b) {
-                return -AlphaBeta(next, depth - 1, -b, -a);
-            });
+        const auto [best, bestCell] = Principal(OrderedMoves(p, moves, first), alpha, beta,
+                                                [&](const Position& next, int a, int b) {
+                                                    return -AlphaBeta(next, depth - 1, -b, -a);
+                                                });
         if (aborted_) {
             return 0;
         }
