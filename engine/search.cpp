@@ -381,7 +381,7 @@ private:
                 if (entry.lower >= beta) {
                     return entry.lower;
                 }
-                if (entry.upper <= alpha) {
+                if (entry.upper <= alpha || entry.lower == entry.upper) {
                     return entry.upper;
                 }
                 alpha = std::max<int>(alpha, entry.lower);
