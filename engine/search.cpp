@@ -215,15 +215,17 @@ public:
                                             });
         return {cell, best};
     }
+
     // The exact result by narrow tests: whether the game is won first, then
     // upwards from there, since a test that the result reaches a guess costs
     // far less than one that it falls short. A test that falls short drops the
     // guess well below. Results are even, so the odd values either side of a
     // guess tell whether the result is below, at or above it.
-    std::pair<int, int> RootExact(const Position& p, int first) {
+    std::pair<int, int> RootExact(const Position& p) {
         const auto child = [&](const Position& next, int alpha, int beta) {
             return -Solve(next, -beta, -alpha);
         };
+        int first = -1; // the move that reached the last guess
         for (int guess = 0;;) {
             const auto [best, cell] =
                 Principal(OrderedMoves(p, Moves(p), first), guess - 1, guess + 1, child);
@@ -536,7 +538,7 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop) {
     }
     Result result;
     Run run(table_.get(), ++generation_, stop, Clock::time_point::max());
-    std::tie(result.cell, result.score) = run.RootExact(p, -1);
+    std::tie(result.cell, result.score) = run.RootExact(p);
     result.exact = !run.aborted();
     result.nodes = run.nodes();
     return result;
@@ -555,7 +557,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         // The exact solution, if it comes within the first part of the budget.
         Run run(table_.get(), generation_, stop,
                 limits.time.count() > 0 ? start + limits.time * 3 / 5 : Clock::time_point::max());
-        std::tie(result.cell, result.score) = run.RootExact(p, -1);
+        std::tie(result.cell, result.score) = run.RootExact(p);
         result.nodes = run.nodes();
         if (!run.aborted()) {
             result.exact = true;
