@@ -105,5 +105,17 @@ TEST(Engine, TheSolverAgreesWithMinimaxAndTheSearchFindsTheSameResult) {
     EXPECT_EQ(searcher.Solve(wipeOut, go).score, Minimax(wipeOut));
 }
 
+TEST(Engine, ASearchToldToStopEndsAtOnceWithALegalMove) {
+    engine::Searcher searcher;
+    const std::atomic<bool> stop{true};
+    const Position p = engine::Play(engine::Opening(), CellIndex(3, 4));
+    for (const engine::Result& r :
+         {searcher.Solve(p, stop), searcher.Search(p, engine::kExpertLevel, stop)}) {
+        EXPECT_FALSE(r.exact);
+        ASSERT_GE(r.cell, 0);
+        EXPECT_NE(engine::Moves(p) & Bit(r.cell), 0U) << r.cell;
+    }
+}
+
 } // namespace
 } // namespace tarvo

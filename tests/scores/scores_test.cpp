@@ -40,7 +40,8 @@ protected:
     std::string Table() const {
         std::string text;
         for (int i = 1; i <= 10; ++i) {
-            text += " " + std::to_string(records.ScoreTable(i));
+            text += ' ';
+            text += std::to_string(records.ScoreTable(i));
         }
         while (text.ends_with(" 0")) {
             text.resize(text.size() - 2);
