@@ -6,14 +6,19 @@ namespace {
 
 // The moves along one line, both ways: runs of the opponent's discs that
 // begin next to one of ours, and the empty cell after each run. `theirs` is
-// masked so that no run wraps round the board's edge.
+// masked so that no run wraps round the board's edge. A run grows one disc,
+// then two at a time, to the six it can be at most.
 template <int S> Bits MovesAlong(Bits mine, Bits theirs) {
+    const Bits pairsUp = theirs & (theirs << S);
+    const Bits pairsDown = theirs & (theirs >> S);
     Bits up = theirs & (mine << S);
     Bits down = theirs & (mine >> S);
-    for (int i = 0; i < 5; ++i) {
-        up |= theirs & (up << S);
-        down |= theirs & (down >> S);
-    }
+    up |= theirs & (up << S);
+    down |= theirs & (down >> S);
+    up |= pairsUp & (up << 2 * S);
+    down |= pairsDown & (down >> 2 * S);
+    up |= pairsUp & (up << 2 * S);
+    down |= pairsDown & (down >> 2 * S);
     return (up << S) | (down >> S);
 }
 
