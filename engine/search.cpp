@@ -275,7 +275,8 @@ private:
     template <typename Child>
     std::pair<int, int> Principal(const OrderedMoves& ordered, int alpha, int beta, Child child) {
         int best = -kInfinity;
-        int bestCell = -1;
+        // When stopped at once, the first move stands in for the best one.
+        int bestCell = ordered.size > 0 ? ordered.moves[0].cell : -1;
         for (int i = 0; i < ordered.size; ++i) {
             const auto& [rank, cell, next] = ordered.moves[static_cast<std::size_t>(i)];
             int score = child(next, alpha, i == 0 ? beta : alpha + 1);
@@ -541,10 +542,6 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop) {
     std::tie(result.cell, result.score) = run.RootExact(p);
     result.exact = !run.aborted();
     result.nodes = run.nodes();
-    if (result.cell < 0) {
-        // Stopped before the first move was searched: any legal move will do.
-        result.cell = std::countr_zero(Moves(p));
-    }
     return result;
 }
 
