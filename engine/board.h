@@ -104,18 +104,22 @@ inline Bits Flips(Bits mine, Bits theirs, int cell) {
     // Along each ray the first cell that is not the opponent's ends the run,
     // which turns when that cell is ours. Even directions run towards higher
     // bits, so their first cell is the lowest bit; odd ones the other way.
-    // The loops are unrolled: the solver plays a move at nearly every node.
+    // The loops are unrolled and free of branches: the solver plays a move at
+    // nearly every node, and which rays turn discs follows no pattern that a
+    // processor could guess.
 #pragma GCC unroll 4
     for (std::size_t d = 0; d < kDirections; d += 2) {
         const Bits stop = rays[d] & ~theirs;
-        const Bits first = stop & (~stop + 1);
-        flips |= (first & mine) != 0 ? rays[d] & (first - 1) : 0;
+        const Bits hit = stop & (~stop + 1) & mine;
+        flips |= rays[d] & (hit - static_cast<Bits>(hit != 0));
     }
 #pragma GCC unroll 4
     for (std::size_t d = 1; d < kDirections; d += 2) {
-        const Bits stop = rays[d] & ~theirs;
-        const Bits first = stop != 0 ? Bit(63 - std::countl_zero(stop)) : 0;
-        flips |= (first & mine) != 0 ? rays[d] & ~(first | (first - 1)) : 0;
+        // With no cell to stop it, the run is taken to end on a1, which then
+        // is the opponent's or not on the ray.
+        const Bits stop = (rays[d] & ~theirs) | 1;
+        const Bits hit = Bit(63 - std::countl_zero(stop)) & mine & rays[d];
+        flips |= rays[d] & (Bits{0} - (hit << 1));
     }
     return flips;
 }
