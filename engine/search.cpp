@@ -103,8 +103,8 @@ constexpr LastFlips kLastFlips;
 // The discs a disc of `mine` on `cell` turns when it is the board's last empty cell.
 int LastFlipCount(Bits mine, int cell) {
     constexpr Bits kColumn = 0x0101010101010101ULL;
-    const auto row = static_cast<std::size_t>(cell / 8);
-    const auto col = static_cast<std::size_t>(cell % 8);
+    const auto row = static_cast<std::size_t>(cell) / 8;
+    const auto col = static_cast<std::size_t>(cell) % 8;
     const auto& count = kLastFlips.count;
     // A multiplication gathers a line's cells, one to a column, into the top byte.
     return count[col][(mine >> (row * 8)) & 0xff] +
@@ -486,16 +486,17 @@ private:
         }
         const int a = std::countr_zero(empty);
         const int b = std::countr_zero(empty & (empty - 1));
-        int best = -kInfinity;
-        for (const auto& [cell, other] : {std::pair{a, b}, std::pair{b, a}}) {
-            if (const Bits flips = Flips(p.mine, p.theirs, cell); flips != 0) {
-                best = std::max(best,
-                                -LastCell({p.theirs & ~flips, p.mine | flips | Bit(cell)}, other));
-                if (best >= beta) {
-                    return best;
-                }
-            }
+        // The score of playing `cell` with `other` left, if it turns a disc.
+        const auto play = [&](int cell, int other) {
+            const Bits flips = Flips(p.mine, p.theirs, cell);
+            return flips != 0 ? -LastCell({p.theirs & ~flips, p.mine | flips | Bit(cell)}, other)
+                              : -kInfinity;
+        };
+        int best = play(a, b);
+        if (best >= beta) {
+            return best;
         }
+        best = std::max(best, play(b, a));
         if (best != -kInfinity) {
             return best;
         }
