@@ -4,36 +4,31 @@ namespace tarvo::engine {
 
 namespace {
 
-// The moves along one line, both ways: runs of the opponent's discs that
-// begin next to one of ours, and the empty cell after each run. `theirs` is
-// masked so that no run wraps round the board's edge. A run grows one disc,
-// then two at a time, to the six it can be at most.
-template <int S> Bits MovesAlong(Bits mine, Bits theirs) {
-    const Bits pairsUp = theirs & (theirs << S);
-    const Bits pairsDown = theirs & (theirs >> S);
-    Bits up = theirs & (mine << S);
-    Bits down = theirs & (mine >> S);
-    up |= theirs & (up << S);
-    down |= theirs & (down >> S);
-    up |= pairsUp & (up << 2 * S);
-    down |= pairsDown & (down >> 2 * S);
-    up |= pairsUp & (up << 2 * S);
-    down |= pairsDown & (down >> 2 * S);
-    return (up << S) | (down >> S);
-}
-
 // A board and the same board upside down, side by side in one register.
 // Downwards on the second is upwards on the first, so the shifts of one way
 // along the columns and diagonals give both ways at once.
 using Boards = Bits __attribute__((vector_size(16)));
 
-template <int S> Boards MovesDown(Boards mine, Boards theirs) {
-    const Boards pairs = theirs & (theirs << S);
-    Boards run = theirs & (mine << S);
-    run |= theirs & (run << S);
-    run |= pairs & (run << 2 * S);
-    run |= pairs & (run << 2 * S);
-    return run << S;
+// Cells one step of S bits on: towards higher bits for S > 0, lower for S < 0.
+template <int S, typename B> B Step(B b) {
+    if constexpr (S > 0) {
+        return b << S;
+    } else {
+        return b >> -S;
+    }
+}
+
+// The moves one way along a line: runs of the opponent's discs that begin
+// next to one of ours, and the empty cell after each run. `theirs` is masked
+// so that no run wraps round the board's edge. A run grows one disc, then two
+// at a time, to the six it can be at most.
+template <int S, typename B> B MovesAlong(B mine, B theirs) {
+    const B pairs = theirs & Step<S>(theirs);
+    B run = theirs & Step<S>(mine);
+    run |= theirs & Step<S>(run);
+    run |= pairs & Step<2 * S>(run);
+    run |= pairs & Step<2 * S>(run);
+    return Step<S>(run);
 }
 
 } // namespace
@@ -48,8 +43,9 @@ Bits Moves(Bits mine, Bits theirs) {
     const Boards m = {mine, __builtin_bswap64(mine)};
     const Boards t = {theirs, __builtin_bswap64(theirs)};
     const Boards inner = t & kInner;
-    const Boards down = MovesDown<8>(m, t) | MovesDown<7>(m, inner) | MovesDown<9>(m, inner);
-    const Bits moves = MovesAlong<1>(mine, theirs & kInner) | down[0] | __builtin_bswap64(down[1]);
+    const Boards down = MovesAlong<8>(m, t) | MovesAlong<7>(m, inner) | MovesAlong<9>(m, inner);
+    const Bits row = MovesAlong<1>(mine, theirs & kInner) | MovesAlong<-1>(mine, theirs & kInner);
+    const Bits moves = row | down[0] | __builtin_bswap64(down[1]);
     return moves & ~(mine | theirs);
 }
 
