@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QMessageBox>
+#include <QSet>
 
 namespace tarvo {
 
@@ -14,6 +15,12 @@ void InstallFontSubstitutes() {
 }
 
 void ShowErrorBox(QWidget* parent, const RuntimeError& error) {
+    static QSet<QString> told;
+    if (error.report() == RuntimeError::Report::Once &&
+        told.contains(QString::fromStdString(error.message()))) {
+        return;
+    }
+    told.insert(QString::fromStdString(error.message()));
     // The description may be one of the program's own, which has a translation.
     QMessageBox::critical(
         parent, kAppTitle,

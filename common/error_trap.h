@@ -6,7 +6,8 @@
 
 namespace tarvo {
 
-// The common error trap's box: "number: description", critical icon, OK.
+// The common error trap's box: "number: description", critical icon, OK. An
+// error to be told once a session is not shown again.
 void ShowErrorBox(QWidget* parent, const RuntimeError& error);
 
 // Runs `body`; a RuntimeError from it is shown in the error box and the call

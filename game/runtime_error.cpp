@@ -24,9 +24,9 @@ std::string DescriptionOf(int number) {
 
 } // namespace
 
-RuntimeError::RuntimeError(int number, const std::string& description)
+RuntimeError::RuntimeError(int number, const std::string& description, Report report)
     : std::runtime_error(std::to_string(number) + ": " + description), number_(number),
-      description_(description) {}
+      description_(description), report_(report) {}
 
 std::string RuntimeError::message() const {
     return what();

@@ -9,9 +9,14 @@ namespace tarvo {
 // A numbered run-time error. The common error trap shows it as "number: description".
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, const std::string& description);
+    // A lasting fault, such as a damaged file, is told once a session, not at
+    // every step that meets it.
+    enum class Report { Always, Once };
+
+    RuntimeError(int number, const std::string& description, Report report = Report::Always);
 
     int number() const { return number_; }
+    Report report() const { return report_; }
     const std::string& description() const { return description_; }
     // "number: description", the text of the error box.
     std::string message() const;
@@ -19,6 +24,7 @@ public:
 private:
     int number_;
     std::string description_;
+    Report report_;
 };
 
 constexpr int kInvalidProcedureCall = 5;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QShowEvent>
+#include <algorithm>
 #include <cstdlib>
 
 namespace tarvo {
@@ -26,16 +27,24 @@ QString PrintedScore(int16_t score) {
 
 scoresheet::scoresheet(ScoreRecords& scores, QWidget* parent) : QDialog(parent), scores_(scores) {
     setWindowTitle(tr("Othello game score sheet"));
-    setFixedSize(295, 175);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // The buttons go below ten lines of the list, in whatever font the
+    // desktop gives, and grow to hold their captions in every language.
+    const int buttonsTop = std::max(144, LinePosition(10).y() + 6);
 
     OKButton = new QPushButton(tr("OK"), this);
-    OKButton->setGeometry(24, 144, 80, 25);
     OKButton->setToolTip(tr("Close scoresheet"));
     OKButton->setDefault(true);
     cmdReset = new QPushButton(tr("Reset"), this);
-    cmdReset->setGeometry(184, 144, 80, 25);
     cmdReset->setToolTip(tr("Clear game score sheet"));
+    const int buttonWidth =
+        std::max({80, OKButton->sizeHint().width(), cmdReset->sizeHint().width()});
+    const int buttonHeight = std::max(25, OKButton->sizeHint().height());
+    OKButton->setGeometry(24, buttonsTop, buttonWidth, buttonHeight);
+    cmdReset->setGeometry(std::max(184, 24 + buttonWidth + 16), buttonsTop, buttonWidth,
+                          buttonHeight);
+    setFixedSize(std::max(295, cmdReset->geometry().right() + 1 + 31),
+                 buttonsTop + buttonHeight + 6);
     setTabOrder(OKButton, cmdReset);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
@@ -53,16 +62,16 @@ void scoresheet::showEvent(QShowEvent* event) {
 }
 
 void scoresheet::Form_Activate() {
-    // The load reports its own failure; the list then shows the table as far
-    // as it was read, and Reset stays at hand to clear a table that cannot be.
-    Trapped(this, [this] { scores_.LoadScores(); });
+    // The load reports its own failure; the list then shows this session's
+    // results, and Reset stays at hand to clear a table that cannot be read.
+    const bool loaded = Trapped(this, [this] { scores_.LoadScores(); });
     lines_.clear();
     for (int slot = 1; slot <= 10; ++slot) {
         if (scores_.ScoreTable(slot) != 0) {
             lines_.append(PrintedScore(scores_.ScoreTable(slot)));
         }
     }
-    cmdReset->setEnabled(!lines_.isEmpty());
+    cmdReset->setEnabled(!lines_.isEmpty() || !loaded);
     update();
 }
 
@@ -74,8 +83,13 @@ void scoresheet::cmdReset_Click() {
     if (answer != QMessageBox::Yes) {
         return;
     }
-    // A failing clear reports itself; the sheet is cleared all the same.
-    Trapped(this, [this] { scores_.ClearScores(); });
+    // A failing clear is told, even when the fault was told before, since the
+    // player asked for this; the sheet is cleared all the same.
+    try {
+        scores_.ClearScores();
+    } catch (const RuntimeError& error) {
+        ShowErrorBox(this, RuntimeError(error.number(), error.description()));
+    }
     lines_.clear();
     cmdReset->setEnabled(false);
     update();

@@ -1,5 +1,6 @@
 #include "scores/score_table.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -57,16 +58,38 @@ int16_t NumericValue(const QString& text) {
 }
 
 void ScoreRecords::LoadFrom(const KeyValues& keys) {
-    const auto first = std::find_if(keys.begin(), keys.end(), [](const auto& pair) {
-        return pair.first.compare(KeyOf(1), Qt::CaseInsensitive) == 0;
-    });
-    if (first == keys.end() || first->second.isEmpty()) {
-        return;
+    std::vector<int16_t> results;
+    for (const auto& [key, value] : keys) {
+        for (int slot = 1; slot <= 10; ++slot) {
+            if (key.compare(KeyOf(slot), Qt::CaseInsensitive) != 0) {
+                continue;
+            }
+            try {
+                results.push_back(NumericValue(value));
+            } catch (const RuntimeError& error) {
+                throw RuntimeError(
+                    error.number(),
+                    QCoreApplication::translate(
+                        "ScoreRecords", "%1 in %2 at line %3: %4 does not fit, so the table was "
+                                        "left as it is")
+                        .arg(QCoreApplication::translate("RuntimeError",
+                                                         error.description().c_str()),
+                             store_.filePath())
+                        .arg(store_.LineOf(kScoreApp, section_, key))
+                        .arg(value.trimmed())
+                        .toStdString(),
+                    RuntimeError::Report::Once);
+            }
+        }
     }
-    int slot = 1;
-    for (const auto& pair : keys) {
-        ScoreTable(slot) = NumericValue(pair.second);
-        ++slot;
+    // A hand-edited table may hold its results in any order, with gaps or
+    // twice: each is listed once, best first, and none is lost.
+    std::sort(results.begin(), results.end(), std::greater<>());
+    results.erase(std::unique(results.begin(), results.end()), results.end());
+    std::erase(results, int16_t{0});
+    ScoreTable = {};
+    for (std::size_t i = 0; i < results.size() && i < 10; ++i) {
+        ScoreTable(static_cast<int>(i) + 1) = results[i];
     }
 }
 
@@ -108,28 +131,24 @@ void ScoreRecords::AddScore(int16_t score) {
 }
 
 void ScoreRecords::RecordScore(int16_t score) {
-    bool read = false;
     try {
         store_.Update(kScoreApp, section_, [&](const KeyValues& keys) {
-            read = true;
             LoadFrom(keys);
             return Insert(score);
         });
     } catch (const RuntimeError&) {
-        // A store that cannot be reached keeps the result for this session;
-        // a table that could not be read is not changed.
-        if (!read) {
-            Insert(score);
-        }
+        // A store that cannot be read or written keeps the result for this
+        // session, and the file is not changed.
+        Insert(score);
         throw;
     }
 }
 
 void ScoreRecords::ClearScores() {
+    // A table that is gone already, removed by another game or by hand, is
+    // as cleared as it can be.
     store_.DeleteSection(kScoreApp, section_);
-    for (int n = 1; n <= 10; ++n) {
-        ScoreTable(n) = 0;
-    }
+    ScoreTable = {};
 }
 
 } // namespace tarvo

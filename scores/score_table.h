@@ -30,16 +30,19 @@ public:
 
     CheckedArray<11> ScoreTable;
 
-    // Copies the stored results into the table by their position in the
-    // store, not by key name. Nothing changes when "Score1" is empty.
+    // Makes the table the stored results of "Score1" to "Score10", read by
+    // name; a missing section is an empty table. A value that does not fit
+    // raises an error naming its line, and the table is left as it is.
     void LoadScores();
     // Enters the score where it belongs, unless it is already there, then
     // saves all ten slots.
     void AddScore(int16_t score);
-    // Deletes the stored section, then empties the table.
+    // Deletes the stored section, if any, then empties the table.
     void ClearScores();
     // LoadScores and AddScore under one lock of the store, so that a game
     // ending at the same moment in another window cannot lose this result.
+    // When the store cannot be read or written, the result is kept in the
+    // table for this session and the error is raised.
     void RecordScore(int16_t score);
 
 private:

@@ -76,48 +76,45 @@ std::optional<SettingsDocument> SettingsDocument::Parse(const QByteArray& bytes,
     // Sets of what was seen, so that a large file is read in linear time.
     QSet<QString> seenSections;
     QSet<QString> seenKeys;
+    bool inSection = false;
     QList<QStringView> lines = QStringView(text).split(u'\n');
     if (!lines.isEmpty() && lines.back().isEmpty()) {
         lines.pop_back(); // the end of the last line
     }
-    for (qsizetype n = 0; n < lines.size(); ++n) {
+    for (const QStringView raw : lines) {
         Line line;
-        line.text = lines[n].endsWith(u'\r') ? lines[n].chopped(1).toString() : lines[n].toString();
+        line.text = raw.endsWith(u'\r') ? raw.chopped(1).toString() : raw.toString();
         const QStringView content = QStringView(line.text).trimmed();
-        const auto damaged = [&] {
-            problem = QCoreApplication::translate("SettingsStore", "the file is damaged at line %1")
-                          .arg(n + 1);
-            return std::nullopt;
-        };
         if (content.isEmpty() || content.startsWith(u'#') || content.startsWith(u';')) {
             document.lines_.push_back(std::move(line));
             continue;
         }
         if (content.startsWith(u'[')) {
-            const QList<QStringView> parts = content.sliced(1).chopped(1).split(u'/');
             line.kind = Kind::Header;
-            if (!content.endsWith(u']') || parts.size() != 2 || !Unescape(parts[0], line.a) ||
-                !Unescape(parts[1], line.b)) {
-                return damaged();
-            }
-            // The escaped form is unique, and "/" is always escaped in it.
-            const QString id = Escape(line.a) + u'/' + Escape(line.b);
-            if (seenSections.contains(id)) {
-                return damaged();
-            }
-            seenSections.insert(id);
             seenKeys.clear();
+            inSection = true;
+            const QList<QStringView> parts = content.size() >= 2 && content.endsWith(u']')
+                                                 ? content.sliced(1).chopped(1).split(u'/')
+                                                 : QList<QStringView>{};
+            // The escaped form is unique, and "/" is always escaped in it.
+            line.damagedHeader = parts.size() != 2 || !Unescape(parts[0], line.a) ||
+                                 !Unescape(parts[1], line.b) ||
+                                 seenSections.contains(Escape(line.a) + u'/' + Escape(line.b));
+            if (!line.damagedHeader) {
+                seenSections.insert(Escape(line.a) + u'/' + Escape(line.b));
+            }
             document.lines_.push_back(std::move(line));
             continue;
         }
         const qsizetype equals = content.indexOf(u'=');
         line.kind = Kind::Pair;
-        if (seenSections.isEmpty() || equals < 0 || !Unescape(content.left(equals), line.a) ||
+        if (!inSection || equals < 0 || !Unescape(content.left(equals), line.a) ||
             !Unescape(content.sliced(equals + 1), line.b) ||
             seenKeys.contains(line.a.toCaseFolded())) {
-            return damaged();
+            line.kind = Kind::Damaged;
+        } else {
+            seenKeys.insert(line.a.toCaseFolded());
         }
-        seenKeys.insert(line.a.toCaseFolded());
         document.lines_.push_back(std::move(line));
     }
     return document;
@@ -131,22 +128,63 @@ QByteArray SettingsDocument::Format() const {
     return text.toUtf8();
 }
 
+int SettingsDocument::FirstDamagedLine() const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == Kind::Damaged || lines_[i].damagedHeader) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+int SettingsDocument::DamagedLineIn(const QString& app, const QString& section) const {
+    const qsizetype header = Find(app, section);
+    for (qsizetype i = header + 1, end = header < 0 ? 0 : End(header); i < end; ++i) {
+        if (lines_[static_cast<std::size_t>(i)].kind == Kind::Damaged) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+int SettingsDocument::LineOf(const QString& app, const QString& section, const QString& key) const {
+    const qsizetype header = Find(app, section);
+    for (qsizetype i = header + 1, end = header < 0 ? 0 : End(header); i < end; ++i) {
+        const Line& line = lines_[static_cast<std::size_t>(i)];
+        if (line.kind == Kind::Pair && line.a.compare(key, Qt::CaseInsensitive) == 0) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
 std::vector<SettingsSection> SettingsDocument::Sections() const {
     std::vector<SettingsSection> sections;
+    std::vector<bool> damaged;
     for (const Line& line : lines_) {
         if (line.kind == Kind::Header) {
             sections.push_back({line.a, line.b, {}});
-        } else if (line.kind == Kind::Pair) {
+            damaged.push_back(line.damagedHeader);
+        } else if (line.kind == Kind::Pair && !sections.empty()) {
             sections.back().keys.emplace_back(line.a, line.b);
+        } else if (line.kind == Kind::Damaged && !sections.empty()) {
+            damaged.back() = true;
         }
     }
-    return sections;
+    std::vector<SettingsSection> intact;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (!damaged[i]) {
+            intact.push_back(std::move(sections[i]));
+        }
+    }
+    return intact;
 }
 
 qsizetype SettingsDocument::Find(const QString& app, const QString& section) const {
     for (qsizetype i = 0; i < static_cast<qsizetype>(lines_.size()); ++i) {
         const Line& line = lines_[static_cast<std::size_t>(i)];
-        if (line.kind == Kind::Header && line.a == app && line.b == section) {
+        if (line.kind == Kind::Header && !line.damagedHeader && line.a == app &&
+            line.b == section) {
             return i;
         }
     }

@@ -11,8 +11,8 @@ namespace tarvo {
 // key, kept in one human-readable file. Keys are listed in the order of their
 // first creation. Every change reads, changes and replaces the whole file
 // under a lock, so two running games never lose each other's writes, and an
-// interrupted write leaves the old file. A damaged file raises an error and
-// is left as it is.
+// interrupted or failed write leaves the old file. A damaged file raises an
+// error and is left as it is; a damaged line spoils only its own section.
 class SettingsStore {
 public:
     explicit SettingsStore(QString filePath);
@@ -21,7 +21,14 @@ public:
     static QString DefaultPath();
     const QString& filePath() const { return path_; }
 
-    // The key's value, or "" when the key or section does not exist.
+    // Raises the error for the file's first damaged line, or for a file that
+    // cannot be read at all.
+    void Check() const;
+    // The line number of the key in the section, or 0 when there is none.
+    int LineOf(const QString& app, const QString& section, const QString& key) const;
+
+    // The key's value, or "" when the key or section does not exist. Reading
+    // or changing a section with a damaged line raises an error.
     QString Get(const QString& app, const QString& section, const QString& key) const;
     // The section's pairs in creation order; none when it does not exist.
     KeyValues GetAll(const QString& app, const QString& section) const;
@@ -32,8 +39,8 @@ public:
     // returns, all under the file's lock: no other game writes in between.
     void Update(const QString& app, const QString& section,
                 const std::function<KeyValues(const KeyValues&)>& change);
-    // Removes the section; raises error 5 when there is none.
-    void DeleteSection(const QString& app, const QString& section);
+    // Removes the section, damaged lines and all; false when there was none.
+    bool DeleteSection(const QString& app, const QString& section);
 
     // Files larger than this are taken as damaged, not read.
     static constexpr qint64 kMaxFileSize = 1 << 20;

@@ -1,6 +1,7 @@
 #include "scores/score_sheet.h"
 #include "support/modal.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,6 +49,30 @@ TEST_F(ScoreSheetTest, ListsTheStoredResultsBestFirstAndResetAsksFirst) {
     });
     EXPECT_TRUE(store.GetAll(kScoreApp, kScoreSection).empty());
     EXPECT_EQ(PrintedScore(-7), "-7 ");
+}
+
+TEST_F(ScoreSheetTest, TenResultsFitAboveTheButtonsAndADamagedTableCanStillBeCleared) {
+    for (int16_t score = 10; score <= 19; ++score) {
+        scores.AddScore(score);
+    }
+    Open([](scoresheet* sheet) {
+        EXPECT_EQ(sheet->lines().size(), 10);
+        EXPECT_LE(sheet->LinePosition(10).y(), sheet->OKButton->y()) << "the tenth line is whole";
+    });
+    QFile file(store.filePath());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("garbage\n");
+    file.close();
+    scores.ScoreTable = {};
+    QString told;
+    test::AnswerBox(QMessageBox::Ok, [&told](QMessageBox* box) { told = box->text(); });
+    Open([](scoresheet* sheet) {
+        EXPECT_TRUE(sheet->cmdReset->isEnabled());
+        test::AnswerBox(QMessageBox::Yes);
+        sheet->cmdReset->click();
+    });
+    EXPECT_TRUE(told.contains("damaged at line 14")) << told.toStdString();
+    EXPECT_TRUE(store.GetAll(kScoreApp, kScoreSection).empty());
 }
 
 } // namespace
