@@ -84,6 +84,10 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
       ImgLogo_(new QLabel(client_)), help_(new HelpViewer(HelpFileCandidates(), this)),
       waits_(clock), display_(pictures_, waits_), scores_(scores), controller_(state_, *this) {
     InitResources();
+    // The window has a fixed size, so it offers no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(kAppTitle);
     setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     client_->setFixedSize(kClientSize);
@@ -188,7 +192,7 @@ void frmOthello::BuildAidItems(QMenu* game) {
         connect(action, &QAction::triggered, this,
                 [this, command = item.command] { (this->*command)(); });
     }
-    auto* legal = new QAction(tr("Show &legal moves"), game);
+    auto* legal = new QAction(tr("Show le&gal moves"), game);
     legal->setObjectName(QStringLiteral("mnuGameLegal"));
     legal->setCheckable(true);
     legal->setData(11);
@@ -340,7 +344,7 @@ void frmOthello::WebLaunch(const QString& sURL) {
 
 void frmOthello::Form_Load() {
     Trapped(this, [this] {
-        statusPanels_[1]->setText(StatusDate(QDate::currentDate(), QLocale::system()));
+        statusPanels_[1]->setText(StatusDate(QDate::currentDate(), QLocale()));
         state_.CellSize = CellSizeFor(pictures_.picV->width());
         controller_.StopGame();
         InitBoard(state_);
@@ -349,8 +353,8 @@ void frmOthello::Form_Load() {
 }
 
 void frmOthello::LoadOptions() {
-    // A settings file that cannot be read leaves the defaults; the score
-    // sheet and the game's end report the damage.
+    // A settings file that cannot be read leaves the defaults; the damage is
+    // told once the game has started.
     QString stored;
     try {
         stored = scores_.store().Get(kScoreApp, kOptionsSection, kLevelKey);

@@ -1,7 +1,10 @@
 #include "app/startup.h"
 
+#include "common/error_trap.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 namespace tarvo {
@@ -14,6 +17,9 @@ void InstallTranslations() {
                   QStringLiteral(":/i18n"))) {
         QCoreApplication::installTranslator(own);
     }
+    // LANGUAGE may choose the texts' language apart from LANG; dates then
+    // speak the texts' language too, English where there is no translation.
+    QLocale::setDefault(own->isEmpty() ? QLocale(QLocale::English) : QLocale(own->language()));
     auto* qt = new QTranslator(qApp);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -31,6 +37,11 @@ Program Main(Clock& clock, ScoreRecords& scores) {
     program.window->adjustSize();
     program.window->setFixedSize(program.window->size());
     CentreOnScreen(program.window.get());
+    // A damaged settings file is told once, as the game starts; the game
+    // goes on with the rest of it.
+    QTimer::singleShot(0, program.window.get(), [window = program.window.get(), &scores] {
+        Trapped(window, [&scores] { scores.store().Check(); });
+    });
     program.splash->setMainWindow(program.window.get());
     program.splash->Timer1()->start(frmSplash::kShowMs);
     return program;

@@ -22,11 +22,13 @@ struct Program {
 
 // Installs the translations of the desktop's language (LANGUAGE, LC_MESSAGES,
 // LANG): the program's own and Qt's. For English, or a language without a
-// translation, every text stays as written.
+// translation, every text stays as written. Dates follow the language of the
+// texts.
 void InstallTranslations();
 
 // Shows the splash, loads the main window without showing it and arms the
-// splash's timer, which shows the main window.
+// splash's timer, which shows the main window. A damaged settings file is
+// told from the event loop.
 Program Main(Clock& clock, ScoreRecords& scores);
 
 } // namespace tarvo

@@ -322,7 +322,7 @@ Software finden Sie auf der Website von Tarvo:</translation>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <source>Show &amp;legal moves</source>
+        <source>Show le&amp;gal moves</source>
         <translation>&amp;Gültige Züge zeigen</translation>
     </message>
     <message>

@@ -291,11 +291,11 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
     </message>
     <message>
         <source>S&amp;core sheet</source>
-        <translation>&amp;Tulostaulukko</translation>
+        <translation>T&amp;ulostaulukko</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Poistu</translation>
+        <translation>Po&amp;istu</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -322,7 +322,7 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
         <translation>&amp;Vihje</translation>
     </message>
     <message>
-        <source>Show &amp;legal moves</source>
+        <source>Show le&amp;gal moves</source>
         <translation>Näytä &amp;sallitut siirrot</translation>
     </message>
     <message>

@@ -215,9 +215,27 @@ TEST_F(WindowTest, F1OverAHighlightedMenuItemOpensItsTopic) {
     EXPECT_EQ(window.helpViewer()->browser()->source().fragment(), "score-sheet");
 }
 
-TEST(Startup, TheDesktopsLanguageTranslatesTheTextsAndEnglishKeepsThem) {
+// The keys a menu's items are chosen with, after "&", lower case; Start's
+// item may be given the caption it has while a game runs.
+QString MenuKeys(const QList<QAction*>& actions, const QString& startCaption = {}) {
+    QString keys;
+    for (const QAction* action : actions) {
+        const QString text = action->objectName() == "mnuGameStatus" && !startCaption.isEmpty()
+                                 ? startCaption
+                                 : action->text();
+        const qsizetype at = text.indexOf('&');
+        if (at >= 0 && at + 1 < text.size()) {
+            keys += text[at + 1].toLower();
+        }
+    }
+    return keys;
+}
+
+TEST(Startup, TheDesktopsLanguageTranslatesTheTextsAndEveryMenuHasDistinctKeys) {
     const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"de", "&Spiel", "Spiel angehalten"}, {"sv", "&Game", "Game stopped"}, // no translation
+        {"de", "&Spiel", "Spiel angehalten"},
+        {"fi", "&Peli", "Peli pys\u00e4ytetty"},
+        {"sv", "&Game", "Game stopped"}, // no translation
     };
     for (const auto& [language, menu, status] : rows) {
         QLocale::setDefault(QLocale(QString::fromLatin1(language)));
@@ -229,6 +247,16 @@ TEST(Startup, TheDesktopsLanguageTranslatesTheTextsAndEnglishKeepsThem) {
         frmOthello window(clock, scores);
         EXPECT_EQ(window.menuBar()->actions()[0]->text(), QString::fromUtf8(menu)) << language;
         EXPECT_EQ(window.statusPanel(0)->text(), QString::fromUtf8(status)) << language;
+        std::vector<QString> menus = {MenuKeys(window.menuBar()->actions())};
+        for (const QMenu* each : window.menuBar()->findChildren<QMenu*>()) {
+            menus.push_back(MenuKeys(each->actions()));
+            menus.push_back(
+                MenuKeys(each->actions(), QCoreApplication::translate("frmOthello", "&Stop")));
+        }
+        for (const QString& keys : menus) {
+            EXPECT_EQ(QSet<QChar>(keys.begin(), keys.end()).size(), keys.size())
+                << language << ": " << keys.toStdString();
+        }
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
@@ -237,13 +265,47 @@ TEST(Startup, TheDesktopsLanguageTranslatesTheTextsAndEnglishKeepsThem) {
     QLocale::setDefault(QLocale::c());
 }
 
-TEST(Startup, TheSplashGivesWayToTheMainWindowOnItsTimer) {
+// Run on its own with LANGUAGE=fi and LANG=C: the texts' language, chosen
+// apart from the rest of the locale, gives the date its words too.
+TEST(Startup, DISABLED_TheDateSpeaksTheLanguageOfTheTexts) {
+    InstallTranslations();
     test::FakeClock clock;
     QTemporaryDir dir;
     SettingsStore store(dir.filePath("settings.ini"));
     ScoreRecords scores(store);
+    frmOthello window(clock, scores);
+    ASSERT_EQ(window.menuBar()->actions()[0]->text(), "&Peli");
+    const QString date = window.statusPanel(1)->text();
+    EXPECT_TRUE(QLocale(QLocale::Finnish).toDate(date, "dd-MMM-yyyy").isValid())
+        << date.toStdString();
+}
+
+TEST(Startup, TheSplashGivesWayToTheMainWindowAndADamagedFileIsToldOnce) {
+    test::FakeClock clock;
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath("settings.ini"));
+    QFile file(store.filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Tarvo Othello/Options]\nLevel=Expert\n[Tarvo Othello/Game scores]\ngarbage\n");
+    file.close();
+    ScoreRecords scores(store);
+    QString told;
+    AnswerBox(QMessageBox::Ok, [&told](QMessageBox* box) { told = box->text(); });
     Program program = Main(clock, scores);
     EXPECT_TRUE(program.splash->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }));
+    EXPECT_TRUE(told.contains(store.filePath() + ": the file is damaged at line 4"))
+        << told.toStdString();
+    EXPECT_TRUE(program.window->menuItem("mnuLevelExpert")->isChecked()) << "the rest is read";
+    int toldAgain = 0;
+    const QPointer<QTimer> again = AnswerModal<QMessageBox>([&toldAgain](QMessageBox* box) {
+        ++toldAgain;
+        box->accept();
+    });
+    AnswerModal<scoresheet>([](scoresheet* sheet) { sheet->accept(); });
+    program.window->mnuGameScore_Click();
+    EXPECT_EQ(toldAgain, 0) << "the damage is told once";
+    delete again.data();
     program.splash->Timer1_Timer();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(program.splash.isNull()) << "the splash is gone for good";
