@@ -244,7 +244,7 @@ std::optional<CommandLine> ExpandExec(const DesktopEntry& entry, const QString& 
     return command;
 }
 
-LaunchFailure LaunchBrowser(const QString& url) {
+LaunchResult LaunchBrowser(const QString& url) {
     // The https handler first; when its entry is missing or unusable, the
     // HTML handler.
     for (const QString& id : BrowserEntryIds()) {
@@ -254,22 +254,26 @@ LaunchFailure LaunchBrowser(const QString& url) {
         const std::optional<CommandLine> command =
             entry ? ExpandExec(*entry, file, url) : std::nullopt;
         if (command) {
-            return QProcess::startDetached(command->program, command->arguments, QString())
-                       ? LaunchFailure::None
-                       : LaunchFailure::NotStarted;
+            return {QProcess::startDetached(command->program, command->arguments, QString())
+                        ? LaunchFailure::None
+                        : LaunchFailure::NotStarted,
+                    command->program};
         }
     }
-    return LaunchFailure::NoBrowser;
+    return {LaunchFailure::NoBrowser, {}};
 }
 
-QString LaunchFailureMessage(LaunchFailure failure) {
+QString LaunchFailureMessage(const LaunchResult& result) {
     // The second line is the number and description of a pending run-time
-    // error, and none is pending on these paths.
-    switch (failure) {
+    // error, and none is pending when no browser is known.
+    switch (result.failure) {
     case LaunchFailure::NoBrowser:
         return QCoreApplication::translate("WebLaunch", "Could not find associated Browser\n0: ");
     case LaunchFailure::NotStarted:
-        return QCoreApplication::translate("WebLaunch", "Web site not located\n0: ");
+        return QCoreApplication::translate("WebLaunch",
+                                           "Web site not located\nThe browser %1 could not be "
+                                           "started.")
+            .arg(result.program);
     case LaunchFailure::None:
         break;
     }
@@ -277,9 +281,17 @@ QString LaunchFailureMessage(LaunchFailure failure) {
 }
 
 void WebLaunch(QWidget* window, const QString& sURL) {
-    const LaunchFailure failure = LaunchBrowser(sURL);
-    if (failure != LaunchFailure::None) {
-        QMessageBox::critical(window, kAppTitle, LaunchFailureMessage(failure));
+    // The look-up answers events while it runs, a second press of the
+    // command among them.
+    static bool looking = false;
+    if (looking) {
+        return;
+    }
+    looking = true;
+    const LaunchResult result = LaunchBrowser(sURL);
+    looking = false;
+    if (result.failure != LaunchFailure::None) {
+        QMessageBox::critical(window, kAppTitle, LaunchFailureMessage(result));
     }
 }
 

@@ -39,13 +39,19 @@ std::optional<CommandLine> ExpandExec(const DesktopEntry& entry, const QString& 
 
 enum class LaunchFailure { None, NoBrowser, NotStarted };
 
+struct LaunchResult {
+    LaunchFailure failure = LaunchFailure::None;
+    QString program; // the browser that was to be started
+};
+
 // Starts the desktop's web browser with `url` as its argument, not waiting for it.
-LaunchFailure LaunchBrowser(const QString& url);
+LaunchResult LaunchBrowser(const QString& url);
 
 // The message box text of a failed launch.
-QString LaunchFailureMessage(LaunchFailure failure);
+QString LaunchFailureMessage(const LaunchResult& result);
 
-// Opens `sURL` in the browser; a failure is explained in a critical box.
+// Opens `sURL` in the browser; a failure is explained in a critical box. A
+// call while another one still looks for the browser does nothing.
 void WebLaunch(QWidget* window, const QString& sURL);
 
 } // namespace tarvo

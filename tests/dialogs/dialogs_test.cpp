@@ -1,6 +1,7 @@
 #include "dialogs/frm_about.h"
 #include "dialogs/web_launch.h"
 #include "support/fake_programs.h"
+#include "support/modal.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -62,27 +63,38 @@ protected:
 };
 
 TEST_F(DesktopFolders, TheBrowserGetsTheAddressByteForByteOrTheFailureIsTold) {
-    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NoBrowser) << "no xdg-mime";
+    EXPECT_EQ(LaunchBrowser("https://a/").failure, LaunchFailure::NoBrowser) << "no xdg-mime";
     DefaultHandlers("", "");
-    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NoBrowser);
+    EXPECT_EQ(LaunchBrowser("https://a/").failure, LaunchFailure::NoBrowser);
     WriteEntry(home.path(), "broken.desktop", "Exec=/nonexistent/browser %u\n");
     DefaultHandlers("broken.desktop", "");
-    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NotStarted);
+    EXPECT_EQ(LaunchFailureMessage(LaunchBrowser("https://a/")),
+              "Web site not located\nThe browser /nonexistent/browser could not be started.");
 
     WriteEntry(system.path(), "viewer.desktop", "Exec=" + Saver("viewer") + " %u\n");
     DefaultHandlers("gone.desktop", "viewer.desktop");
     const QString url =
         QString::fromUtf8("https://www.tarvo.example/a b/'q'\"d\"$HOME;&|*?~\\%20\xc3\xa9");
-    ASSERT_EQ(LaunchBrowser(url), LaunchFailure::None);
+    ASSERT_EQ(LaunchBrowser(url).failure, LaunchFailure::None);
     EXPECT_EQ(test::ReadWhenThere(bin.filePath("received")), url.toUtf8());
 }
 
-TEST_F(DesktopFolders, AHangingLookupIsGivenUpWhileTheWindowGoesOnAnswering) {
-    WriteProgram(bin.path(), "xdg-mime", "exec /bin/sleep 1000");
-    bool answered = false;
-    QTimer::singleShot(0, [&] { answered = true; });
-    EXPECT_EQ(LaunchBrowser("https://a/"), LaunchFailure::NoBrowser);
-    EXPECT_TRUE(answered);
+TEST_F(DesktopFolders, AHangingLookupIsGivenUpWhileTheWindowGoesOnAnsweringOneAtATime) {
+    const QString started = bin.filePath("started");
+    WriteProgram(bin.path(), "xdg-mime",
+                 "echo >>'" + QFile::encodeName(started) + "'; exec /bin/sleep 1000");
+    int answered = 0;
+    // The command pressed again while the first look-up runs.
+    QTimer::singleShot(0, [&] {
+        ++answered;
+        WebLaunch(nullptr, "https://b/");
+    });
+    QString told;
+    test::AnswerBox(QMessageBox::Ok, [&told](QMessageBox* box) { told = box->text(); });
+    WebLaunch(nullptr, "https://a/");
+    EXPECT_EQ(answered, 1);
+    EXPECT_TRUE(told.startsWith("Could not find associated Browser"));
+    EXPECT_EQ(test::ReadWhenThere(started), "\n\n") << "one look-up of each handler";
 }
 
 TEST_F(DesktopFolders, TheAboutBoxOpensTheAddressAndTheDesktopsSystemInformation) {
