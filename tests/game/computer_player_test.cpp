@@ -2,6 +2,7 @@
 #include "game/rules.h"
 #include "support/board_diagram.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
@@ -108,6 +109,25 @@ TEST(SelectBestMoves, TiesBeyondTheTenthAreLeftOut) {
     EXPECT_EQ(Candidates(state),
               (std::vector<Cell>{
                   {3, 1}, {3, 3}, {3, 5}, {3, 7}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}, {6, 6}}));
+}
+
+// The window of cells looked at, as "min row, min col - max row, max col",
+// before and after a decision: a piece on a second or seventh line opens the
+// way to that edge alone, also when the window reaches one far corner already.
+TEST(SelectBestMoves, APieceNextToAnEdgeWidensTheWindowToThatEdge) {
+    const std::tuple<const char*, std::array<int16_t, 4>, std::array<int16_t, 4>> rows[] = {
+        {"", {2, 2, 7, 7}, {2, 2, 7, 7}},        {"X72", {2, 2, 7, 7}, {2, 1, 8, 7}},
+        {"X74", {1, 1, 6, 6}, {1, 1, 8, 6}},     {"X25", {3, 3, 8, 8}, {1, 3, 8, 8}},
+        {"X25 X72", {1, 1, 8, 8}, {1, 1, 8, 8}},
+    };
+    for (const auto& [cells, before, after] : rows) {
+        GameState state = Board(cells);
+        std::tie(state.MinRow, state.MinCol, state.MaxRow, state.MaxCol) =
+            std::tuple(before[0], before[1], before[2], before[3]);
+        SelectBestMoves(state);
+        EXPECT_EQ((std::array{state.MinRow, state.MinCol, state.MaxRow, state.MaxCol}), after)
+            << cells;
+    }
 }
 
 // Every decision in random games against the legal moves found independently.
