@@ -103,6 +103,12 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     pictures_.picV->setAccessibleName(tr("Board"));
     pictures_.picV->setFocusPolicy(Qt::StrongFocus);
 
+    hintRing_.setSingleShot(true);
+    hintRing_.setInterval(kHintMs);
+    connect(&hintRing_, &QTimer::timeout, this, [this] {
+        hint_ = {};
+        RefreshAids();
+    });
     BuildMenu();
     BuildToolbar();
     BuildStatusBar();
@@ -508,6 +514,7 @@ void frmOthello::SetTurnCommands(bool waiting) {
     StopHint();
     ++hintGeneration_;
     hint_ = {};
+    hintRing_.stop();
     menuItem(QStringLiteral("mnuGameUndo"))->setEnabled(waiting && controller_.CanUndo());
     menuItem(QStringLiteral("mnuGameHint"))->setEnabled(waiting);
     RefreshAids();
@@ -520,6 +527,10 @@ void frmOthello::mnuGameUndo_Click() {
 
 void frmOthello::mnuGameHint_Click() {
     if (!state_.AwaitingInput || state_.StopFlag || hintWorker_.joinable()) {
+        return;
+    }
+    if (!hint_.isNull()) {
+        hintRing_.start();
         return;
     }
     engine::Searcher& search = searcher();
@@ -544,12 +555,7 @@ void frmOthello::ShowHint(int cell, int generation) {
     hint_ = QPoint(cell % 8 + 1, cell / 8 + 1);
     controller_.NoteHint();
     RefreshAids();
-    QTimer::singleShot(kHintMs, this, [this, generation] {
-        if (generation == hintGeneration_) {
-            hint_ = {};
-            RefreshAids();
-        }
-    });
+    hintRing_.start();
 }
 
 void frmOthello::StopHint() {

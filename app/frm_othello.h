@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <atomic>
 #include <memory>
@@ -153,6 +154,8 @@ private:
     // Column (x) and row (y) of the keyboard's frame and of the hint; null for none.
     QPoint cursor_;
     QPoint hint_;
+    // Takes the hint's ring away; H while the ring shows starts it again.
+    QTimer hintRing_;
     std::thread hintWorker_;
     std::atomic<bool> hintStop_{false};
     // Counts the waits for the human: a hint found after its wait ended is dropped.
