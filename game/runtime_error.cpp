@@ -11,8 +11,6 @@ namespace {
 
 std::string DescriptionOf(int number) {
     switch (number) {
-    case kInvalidProcedureCall:
-        return TARVO_TRANSLATE("RuntimeError", "Invalid procedure call or argument");
     case kOverflow:
         return TARVO_TRANSLATE("RuntimeError", "Overflow");
     case kSubscriptOutOfRange:

@@ -27,7 +27,6 @@ private:
     Report report_;
 };
 
-constexpr int kInvalidProcedureCall = 5;
 constexpr int kOverflow = 6;
 constexpr int kSubscriptOutOfRange = 9;
 

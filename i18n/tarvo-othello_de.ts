@@ -58,10 +58,6 @@
 <context>
     <name>RuntimeError</name>
     <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
-    </message>
-    <message>
         <source>Overflow</source>
         <translation>Überlauf</translation>
     </message>
@@ -75,14 +71,17 @@
     </message>
 </context>
 <context>
+    <name>ScoreRecords</name>
+    <message>
+        <source>%1 in %2 at line %3: %4 does not fit, so the table was left as it is</source>
+        <translation>%1 in %2 in Zeile %3: %4 passt nicht, daher wurde die Tabelle unverändert gelassen</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>the file is not UTF-8 text</source>
         <translation>die Datei ist kein UTF-8-Text</translation>
-    </message>
-    <message>
-        <source>the file is damaged at line %1</source>
-        <translation>die Datei ist in Zeile %1 beschädigt</translation>
     </message>
     <message>
         <source>Path/File access error: %1: %2</source>
@@ -107,6 +106,26 @@
     <message>
         <source>another game keeps the file locked</source>
         <translation>ein anderes Spiel hält die Datei gesperrt</translation>
+    </message>
+    <message>
+        <source>the file is damaged at line %1, which was left as it is</source>
+        <translation>die Datei ist in Zeile %1 beschädigt; die Zeile wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>it is not a regular file, so it was left as it is</source>
+        <translation>das ist keine gewöhnliche Datei, daher wurde sie unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>no space left on the device, so nothing was changed</source>
+        <translation>auf dem Datenträger ist kein Platz mehr, daher wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>, so nothing was changed</source>
+        <translation>, daher wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be written</source>
+        <translation>die Sperrdatei kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -193,9 +212,9 @@
     </message>
     <message>
         <source>Web site not located
-0: </source>
+The browser %1 could not be started.</source>
         <translation>Website nicht gefunden
-0: </translation>
+Der Browser %1 konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>

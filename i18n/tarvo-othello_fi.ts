@@ -58,10 +58,6 @@
 <context>
     <name>RuntimeError</name>
     <message>
-        <source>Invalid procedure call or argument</source>
-        <translation>Virheellinen aliohjelmakutsu tai argumentti</translation>
-    </message>
-    <message>
         <source>Overflow</source>
         <translation>Ylivuoto</translation>
     </message>
@@ -75,14 +71,17 @@
     </message>
 </context>
 <context>
+    <name>ScoreRecords</name>
+    <message>
+        <source>%1 in %2 at line %3: %4 does not fit, so the table was left as it is</source>
+        <translation>%1 tiedostossa %2 rivillä %3: %4 ei mahdu, joten taulukko jätettiin ennalleen</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>the file is not UTF-8 text</source>
         <translation>tiedosto ei ole UTF-8-tekstiä</translation>
-    </message>
-    <message>
-        <source>the file is damaged at line %1</source>
-        <translation>tiedosto on vioittunut rivillä %1</translation>
     </message>
     <message>
         <source>Path/File access error: %1: %2</source>
@@ -107,6 +106,26 @@
     <message>
         <source>another game keeps the file locked</source>
         <translation>toinen peli pitää tiedoston lukittuna</translation>
+    </message>
+    <message>
+        <source>the file is damaged at line %1, which was left as it is</source>
+        <translation>tiedosto on vioittunut rivillä %1, ja rivi jätettiin ennalleen</translation>
+    </message>
+    <message>
+        <source>it is not a regular file, so it was left as it is</source>
+        <translation>se ei ole tavallinen tiedosto, joten se jätettiin ennalleen</translation>
+    </message>
+    <message>
+        <source>no space left on the device, so nothing was changed</source>
+        <translation>laitteella ei ole tilaa, joten mitään ei muutettu</translation>
+    </message>
+    <message>
+        <source>, so nothing was changed</source>
+        <translation>, joten mitään ei muutettu</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be written</source>
+        <translation>lukkotiedostoon ei voi kirjoittaa</translation>
     </message>
 </context>
 <context>
@@ -193,9 +212,9 @@
     </message>
     <message>
         <source>Web site not located
-0: </source>
-        <translation>Verkkosivustoa ei löytynyt
-0: </translation>
+The browser %1 could not be started.</source>
+        <translation>Verkkosivua ei löytynyt
+Selainta %1 ei voitu käynnistää.</translation>
     </message>
 </context>
 <context>

@@ -19,16 +19,16 @@ namespace {
 
 constexpr int kFileAccessError = 75;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("SettingsStore", text);
-}
-
 // A file that cannot be read stays so until the player mends it, so that is
 // told once; a write that fails is told each time.
 [[noreturn]] void Fail(const QString& path, const QString& why,
                        RuntimeError::Report report = RuntimeError::Report::Always) {
-    throw RuntimeError(kFileAccessError,
-                       Tr("Path/File access error: %1: %2").arg(path, why).toStdString(), report);
+    throw RuntimeError(
+        kFileAccessError,
+        QCoreApplication::translate("SettingsStore", "Path/File access error: %1: %2")
+            .arg(path, why)
+            .toStdString(),
+        report);
 }
 
 [[noreturn]] void FailReading(const QString& path, const QString& why) {
@@ -36,7 +36,10 @@ QString Tr(const char* text) {
 }
 
 [[noreturn]] void FailDamaged(const QString& path, int line) {
-    FailReading(path, Tr("the file is damaged at line %1, which was left as it is").arg(line));
+    FailReading(
+        path, QCoreApplication::translate("SettingsStore",
+                                          "the file is damaged at line %1, which was left as it is")
+                  .arg(line));
 }
 
 SettingsDocument Read(const QString& path) {
@@ -46,10 +49,14 @@ SettingsDocument Read(const QString& path) {
     }
     // Opening a pipe or a device could block for ever or read without end.
     if (!info.isFile()) {
-        FailReading(path, Tr("it is not a regular file, so it was left as it is"));
+        FailReading(
+            path, QCoreApplication::translate("SettingsStore",
+                                              "it is not a regular file, so it was left as it is"));
     }
     if (info.size() > SettingsStore::kMaxFileSize) {
-        FailReading(path, Tr("the file is too large to be a settings file and was left as it is"));
+        FailReading(path, QCoreApplication::translate(
+                              "SettingsStore",
+                              "the file is too large to be a settings file and was left as it is"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -69,9 +76,10 @@ SettingsDocument Read(const QString& path) {
 QString WriteFailure(const QString& folder, const QString& systemText, qint64 needed) {
     const QStorageInfo storage(folder);
     if (storage.isValid() && storage.bytesAvailable() < needed + 4096) {
-        return Tr("no space left on the device, so nothing was changed");
+        return QCoreApplication::translate("SettingsStore",
+                                           "no space left on the device, so nothing was changed");
     }
-    return systemText + Tr(", so nothing was changed");
+    return systemText + QCoreApplication::translate("SettingsStore", ", so nothing was changed");
 }
 
 // Temporary files of an earlier write that was killed before its rename:
@@ -90,7 +98,9 @@ void Write(const QString& path, const SettingsDocument& document) {
     const QByteArray text = document.Format();
     // A file over the limit could not be read again.
     if (text.size() > SettingsStore::kMaxFileSize) {
-        Fail(path, Tr("the settings would grow too large, so nothing was changed"));
+        Fail(path,
+             QCoreApplication::translate(
+                 "SettingsStore", "the settings would grow too large, so nothing was changed"));
     }
     const QFileInfo info(path);
     RemoveLeftovers(info);
@@ -124,7 +134,7 @@ bool MakeFolder(const QString& folder) {
 template <typename Change> void Modify(const QString& path, Change&& change) {
     const QFileInfo info(path);
     if (!MakeFolder(info.absolutePath())) {
-        Fail(path, Tr("the folder cannot be created"));
+        Fail(path, QCoreApplication::translate("SettingsStore", "the folder cannot be created"));
     }
     QLockFile lock(path + QStringLiteral(".lock"));
     // A lock left by a game that was killed is taken over once its process
@@ -136,11 +146,16 @@ template <typename Change> void Modify(const QString& path, Change&& change) {
     if (!lock.tryLock(10'000)) {
         switch (lock.error()) {
         case QLockFile::PermissionError:
-            Fail(path, Tr("the folder cannot be written"));
+            Fail(path,
+                 QCoreApplication::translate("SettingsStore", "the folder cannot be written"));
         case QLockFile::LockFailedError:
-            Fail(path, Tr("another game keeps the file locked"));
+            Fail(path, QCoreApplication::translate("SettingsStore",
+                                                   "another game keeps the file locked"));
         default:
-            Fail(path, WriteFailure(info.absolutePath(), Tr("the lock file cannot be written"), 0));
+            Fail(path, WriteFailure(info.absolutePath(),
+                                    QCoreApplication::translate("SettingsStore",
+                                                                "the lock file cannot be written"),
+                                    0));
         }
     }
     SettingsDocument document = Read(path);

@@ -125,7 +125,9 @@ TEST_F(ScoresTest, AddScoreEntersANewResultInPlaceAndSavesAllTenKeys) {
     const std::tuple<std::vector<int16_t>, int16_t, const char*> rows[] = {
         {{}, 34, "34"},
         {{50, 40, 30}, 45, "50 45 40 30"},
-        {{50, 40, 30}, 40, "50 40 30"},
+        {{50, 40, 30}, 40, "50 40 30"}, // an equal result is not entered above or below
+        {{50, 40, 30}, 50, "50 40 30"},
+        {full, 8, "64 60 50 45 40 33 30 20 12 8"},
         {{50, 40, 30}, 60, "60 50 40 30"},
         {{50, 40, 30}, 0, "50 40 30"},
         {full, 63, "64 63 60 50 45 40 33 30 20 12"},
