@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_DESCRIPTION "Play Othello on an 8 by 8 board against the compu
 level or with a look-ahead engine that plays the endgame perfectly. Every
 move is marked before the pieces turn; your ten best results are kept per
 level. Hints, undo, shown legal moves, a keyboard frame and screen reader
-support are there when you want them.")
+support are there when you want them. The engine also plays other programs
+through the Go Text Protocol.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

@@ -1,3 +1,4 @@
+#include "engine/gtp.h"
 #include "engine/search.h"
 #include "game/rules.h"
 #include "support/board_diagram.h"
@@ -115,6 +116,40 @@ TEST(Engine, ASearchToldToStopEndsAtOnceWithALegalMove) {
         ASSERT_GE(r.cell, 0);
         EXPECT_NE(engine::Moves(p) & Bit(r.cell), 0U) << r.cell;
     }
+}
+
+// Each step: a line sent and the reply, "=" or "?", the id and the answer.
+TEST(Gtp, AnswersAsTheProtocolSaysAndRefusesWhatItCannotDo) {
+    const std::pair<const char*, const char*> steps[] = {
+        {"", ""},
+        {"# only a comment", ""},
+        {"12 protocol_version", "=12 2"},
+        {"boardsize 10", "? unacceptable size"},
+        {"boardsize eight", "? syntax error"},
+        {"play black e6 # the opening, row 1 at the top", "="},
+        {"play white e6", "? illegal move"},
+        {"play white pass", "? illegal move"}, // white has moves
+        {"play white\tD6", "="},
+        {"PLAY B c3", "="},
+        {"play green c4", "? syntax error"},
+        {"play white i9", "? syntax error"},
+        {"final_score", "= B+3"},
+        {"3 undo", "=3"},
+        {"final_score", "= 0"},
+        {"clear_board", "="},
+        {"undo", "? cannot undo"},
+        {"time_settings 10 -1 0", "? syntax error"},
+        {"genmove", "? syntax error"},
+        {"known_command final_score", "= true"},
+        {"resign", "? unknown command"},
+        {"quit", "="},
+    };
+    engine::GtpEngine gtp(engine::kStrongLevel);
+    for (const auto& [line, reply] : steps) {
+        const std::string answer = gtp.Execute(line);
+        EXPECT_EQ(answer, *reply == '\0' ? "" : std::string(reply) + "\n\n") << line;
+    }
+    EXPECT_TRUE(gtp.quit());
 }
 
 } // namespace

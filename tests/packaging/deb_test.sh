@@ -16,7 +16,9 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins 
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || { echo "missing dependency: $package"; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/games/tarvo-othello ./usr/share/man/man6/tarvo-othello.6.gz ./usr/share/applications/example.tarvo.Othello.desktop \
+for f in ./usr/games/tarvo-othello ./usr/games/tarvo-othello-engine \
+    ./usr/share/man/man6/tarvo-othello.6.gz ./usr/share/man/man6/tarvo-othello-engine.6.gz \
+    ./usr/share/applications/example.tarvo.Othello.desktop \
     ./usr/share/metainfo/example.tarvo.Othello.metainfo.xml \
     ./usr/share/tarvo-othello/tarvo-othello-help.html; do
     grep -q " $f\$" <<<"$contents" || { echo "not packaged: $f"; exit 1; }

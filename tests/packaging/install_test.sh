@@ -9,7 +9,9 @@ trap 'rm -rf "$stage"' EXIT
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 expected=(
     usr/games/tarvo-othello
+    usr/games/tarvo-othello-engine
     usr/share/man/man6/tarvo-othello.6.gz
+    usr/share/man/man6/tarvo-othello-engine.6.gz
     usr/share/doc/tarvo-othello/changelog.gz
     usr/share/doc/tarvo-othello/copyright
     usr/share/tarvo-othello/tarvo-othello-help.html
@@ -20,7 +22,9 @@ expected=(
 for f in "${expected[@]}"; do
     [ -f "$stage/$f" ] || { echo "not installed: $f"; exit 1; }
 done
-[ -x "$stage/usr/games/tarvo-othello" ] || { echo "the program is not executable"; exit 1; }
+for program in tarvo-othello tarvo-othello-engine; do
+    [ -x "$stage/usr/games/$program" ] || { echo "$program is not executable"; exit 1; }
+done
 # Nothing but these: no test or benchmark binaries.
 count=$(find "$stage" -type f | wc -l)
 [ "$count" -eq "${#expected[@]}" ] || { find "$stage" -type f; echo "unexpected files"; exit 1; }

@@ -1,0 +1,58 @@
+// tarvo-othello-engine: the engine behind the Go Text Protocol, for other
+// programs to play against, on standard input and output.
+#include "engine/gtp.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tarvo-othello-engine [--level strong|expert] [--time SECONDS]\n"
+    "Plays Othello through the Go Text Protocol on standard input and output.\n"
+    "  --level  how strongly it plays (expert, about a second a move, unless given)\n"
+    "  --time   the seconds a move may take, instead of the level's\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace tarvo::engine;
+    Limits limits = kExpertLevel;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        double seconds = 0;
+        if (option == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (option == "--level" && value != nullptr && std::strcmp(value, "strong") == 0) {
+            limits = kStrongLevel;
+        } else if (option == "--level" && value != nullptr && std::strcmp(value, "expert") == 0) {
+            limits = kExpertLevel;
+        } else if (option == "--time" && value != nullptr &&
+                   std::from_chars(value, value + std::strlen(value), seconds).ptr ==
+                       value + std::strlen(value) &&
+                   seconds > 0 && seconds <= 3600) {
+            limits.depth = kExpertLevel.depth;
+            limits.exactFrom = kExpertLevel.exactFrom;
+            limits.time = std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+        } else {
+            std::fprintf(stderr, "tarvo-othello-engine: unknown option or value: %s\n%s", argv[i],
+                         kUsage);
+            return 2;
+        }
+        ++i;
+    }
+    GtpEngine engine(limits);
+    for (std::string line; !engine.quit() && std::getline(std::cin, line);) {
+        const std::string reply = engine.Execute(line);
+        if (!reply.empty()) {
+            std::cout << reply << std::flush;
+        }
+    }
+    return 0;
+}
