@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -83,34 +83,6 @@ std::optional<QStringList> SplitExec(const QString& exec) {
 }
 
 } // namespace
-
-QStringList BrowserEntryIds() {
-    QStringList ids;
-    for (const char* type : {"x-scheme-handler/https", "text/html"}) {
-        // The query runs while the window goes on answering, and is given up
-        // after a while: a helper that hangs must not freeze the game.
-        QProcess query;
-        QEventLoop loop;
-        QObject::connect(&query, &QProcess::finished, &loop, &QEventLoop::quit);
-        QObject::connect(&query, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(kQueryTimeoutMs, &loop, &QEventLoop::quit);
-        query.start(QStringLiteral("xdg-mime"),
-                    {QStringLiteral("query"), QStringLiteral("default"), QLatin1String(type)});
-        loop.exec();
-        if (query.state() != QProcess::NotRunning) {
-            query.kill();
-            query.waitForFinished();
-            continue;
-        }
-        const QString id = QString::fromLocal8Bit(query.readAllStandardOutput())
-                               .section(QLatin1Char('\n'), 0, 0)
-                               .trimmed();
-        if (id.endsWith(QLatin1String(".desktop")) && !ids.contains(id)) {
-            ids.append(id);
-        }
-    }
-    return ids;
-}
 
 QString FindDesktopEntry(const QString& id) {
     if (id.isEmpty() || id.contains(QLatin1Char('/'))) {
@@ -244,10 +216,11 @@ std::optional<CommandLine> ExpandExec(const DesktopEntry& entry, const QString& 
     return command;
 }
 
-LaunchResult LaunchBrowser(const QString& url) {
-    // The https handler first; when its entry is missing or unusable, the
-    // HTML handler.
-    for (const QString& id : BrowserEntryIds()) {
+namespace {
+
+// Starts the browser of the first entry that names a usable program.
+LaunchResult StartBrowser(const QStringList& ids, const QString& url) {
+    for (const QString& id : ids) {
         const QString file = FindDesktopEntry(id);
         const std::optional<DesktopEntry> entry =
             file.isEmpty() ? std::nullopt : ReadDesktopEntry(file);
@@ -261,6 +234,61 @@ LaunchResult LaunchBrowser(const QString& url) {
         }
     }
     return {LaunchFailure::NoBrowser, {}};
+}
+
+// Asks xdg-mime for the default handler of https addresses, then of HTML
+// files, one query after the other and without waiting for either: the game
+// goes on while they run, and a query that hangs is given up after a while.
+class BrowserLookup : public QObject {
+public:
+    BrowserLookup(QString url, std::function<void(const LaunchResult&)> done)
+        : url_(std::move(url)), done_(std::move(done)) {}
+
+    void Query(std::size_t index) {
+        static const char* const kTypes[] = {"x-scheme-handler/https", "text/html"};
+        if (index == std::size(kTypes)) {
+            done_(StartBrowser(ids_, url_));
+            deleteLater();
+            return;
+        }
+        auto* query = new QProcess(this);
+        auto* timeout = new QTimer(query);
+        timeout->setSingleShot(true);
+        const auto settle = [this, query, index] {
+            // Whichever comes first: the answer, a failed start or the timeout.
+            query->disconnect(this);
+            if (query->state() != QProcess::NotRunning) {
+                query->kill();
+                query->waitForFinished();
+            }
+            const QString id = QString::fromLocal8Bit(query->readAllStandardOutput())
+                                   .section(QLatin1Char('\n'), 0, 0)
+                                   .trimmed();
+            if (id.endsWith(QLatin1String(".desktop")) && !ids_.contains(id)) {
+                ids_.append(id);
+            }
+            query->deleteLater();
+            Query(index + 1);
+        };
+        connect(query, &QProcess::finished, this, settle);
+        connect(query, &QProcess::errorOccurred, this, settle);
+        connect(timeout, &QTimer::timeout, this, settle);
+        timeout->start(kQueryTimeoutMs);
+        query->start(
+            QStringLiteral("xdg-mime"),
+            {QStringLiteral("query"), QStringLiteral("default"), QLatin1String(kTypes[index])});
+    }
+
+private:
+    QString url_;
+    std::function<void(const LaunchResult&)> done_;
+    QStringList ids_;
+};
+
+} // namespace
+
+void LaunchBrowser(const QString& url, std::function<void(const LaunchResult&)> done) {
+    (new BrowserLookup(url, std::move(done)))->Query(0);
 }
 
 QString LaunchFailureMessage(const LaunchResult& result) {
@@ -281,18 +309,19 @@ QString LaunchFailureMessage(const LaunchResult& result) {
 }
 
 void WebLaunch(QWidget* window, const QString& sURL) {
-    // The look-up answers events while it runs, a second press of the
-    // command among them.
+    // One look-up at a time: pressing the command again while one runs does
+    // nothing.
     static bool looking = false;
     if (looking) {
         return;
     }
     looking = true;
-    const LaunchResult result = LaunchBrowser(sURL);
-    looking = false;
-    if (result.failure != LaunchFailure::None) {
-        QMessageBox::critical(window, kAppTitle, LaunchFailureMessage(result));
-    }
+    LaunchBrowser(sURL, [window = QPointer<QWidget>(window)](const LaunchResult& result) {
+        looking = false;
+        if (result.failure != LaunchFailure::None) {
+            QMessageBox::critical(window, kAppTitle, LaunchFailureMessage(result));
+        }
+    });
 }
 
 } // namespace tarvo

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 namespace tarvo {
@@ -19,10 +20,6 @@ struct DesktopEntry {
     QString name;
     QString icon;
 };
-
-// The ids of the desktop entries that open web pages: the default handler of
-// https addresses, then of HTML files, as xdg-mime reports them.
-QStringList BrowserEntryIds();
 
 // The file of a desktop entry id in the XDG data folders, the user's first;
 // a "-" in the id may stand for a subfolder. Empty when there is none.
@@ -44,14 +41,17 @@ struct LaunchResult {
     QString program; // the browser that was to be started
 };
 
-// Starts the desktop's web browser with `url` as its argument, not waiting for it.
-LaunchResult LaunchBrowser(const QString& url);
+// Looks up the desktop's web browser (the default handler of https
+// addresses, then of HTML files) and starts it with `url` as its argument,
+// waiting for neither; `done` is called from the event loop with the result.
+void LaunchBrowser(const QString& url, std::function<void(const LaunchResult&)> done);
 
 // The message box text of a failed launch.
 QString LaunchFailureMessage(const LaunchResult& result);
 
-// Opens `sURL` in the browser; a failure is explained in a critical box. A
-// call while another one still looks for the browser does nothing.
+// Opens `sURL` in the browser and returns at once; a failure is explained in
+// a critical box. A call while another one still looks for the browser does
+// nothing.
 void WebLaunch(QWidget* window, const QString& sURL);
 
 } // namespace tarvo

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -91,6 +92,8 @@ TEST_F(BadInputTest, MissingProgramsAndDocumentsAreExplained) {
     for (const auto& [act, message] : rows) {
         ModalCloser closer;
         act();
+        // The browser is looked for while the game goes on.
+        EXPECT_TRUE(QTest::qWaitFor([&closer] { return !closer.texts.isEmpty(); }));
         EXPECT_EQ(closer.texts, QStringList{message});
     }
     window.helpViewer()->setCandidates({dir.filePath("no-help.html")});

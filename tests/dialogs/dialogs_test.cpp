@@ -62,20 +62,28 @@ protected:
     test::ScopedEnv path{"PATH", QFile::encodeName(bin.path())};
 };
 
+// The launch's result, once the look-up has answered.
+LaunchResult Launched(const QString& url) {
+    std::optional<LaunchResult> result;
+    LaunchBrowser(url, [&result](const LaunchResult& r) { result = r; });
+    EXPECT_TRUE(QTest::qWaitFor([&result] { return result.has_value(); }, 10'000));
+    return result.value_or(LaunchResult{});
+}
+
 TEST_F(DesktopFolders, TheBrowserGetsTheAddressByteForByteOrTheFailureIsTold) {
-    EXPECT_EQ(LaunchBrowser("https://a/").failure, LaunchFailure::NoBrowser) << "no xdg-mime";
+    EXPECT_EQ(Launched("https://a/").failure, LaunchFailure::NoBrowser) << "no xdg-mime";
     DefaultHandlers("", "");
-    EXPECT_EQ(LaunchBrowser("https://a/").failure, LaunchFailure::NoBrowser);
+    EXPECT_EQ(Launched("https://a/").failure, LaunchFailure::NoBrowser);
     WriteEntry(home.path(), "broken.desktop", "Exec=/nonexistent/browser %u\n");
     DefaultHandlers("broken.desktop", "");
-    EXPECT_EQ(LaunchFailureMessage(LaunchBrowser("https://a/")),
+    EXPECT_EQ(LaunchFailureMessage(Launched("https://a/")),
               "Web site not located\nThe browser /nonexistent/browser could not be started.");
 
     WriteEntry(system.path(), "viewer.desktop", "Exec=" + Saver("viewer") + " %u\n");
     DefaultHandlers("gone.desktop", "viewer.desktop");
     const QString url =
         QString::fromUtf8("https://www.tarvo.example/a b/'q'\"d\"$HOME;&|*?~\\%20\xc3\xa9");
-    ASSERT_EQ(LaunchBrowser(url).failure, LaunchFailure::None);
+    ASSERT_EQ(Launched(url).failure, LaunchFailure::None);
     EXPECT_EQ(test::ReadWhenThere(bin.filePath("received")), url.toUtf8());
 }
 
@@ -83,16 +91,12 @@ TEST_F(DesktopFolders, AHangingLookupIsGivenUpWhileTheWindowGoesOnAnsweringOneAt
     const QString started = bin.filePath("started");
     WriteProgram(bin.path(), "xdg-mime",
                  "echo >>'" + QFile::encodeName(started) + "'; exec /bin/sleep 1000");
-    int answered = 0;
-    // The command pressed again while the first look-up runs.
-    QTimer::singleShot(0, [&] {
-        ++answered;
-        WebLaunch(nullptr, "https://b/");
-    });
     QString told;
     test::AnswerBox(QMessageBox::Ok, [&told](QMessageBox* box) { told = box->text(); });
     WebLaunch(nullptr, "https://a/");
-    EXPECT_EQ(answered, 1);
+    WebLaunch(nullptr, "https://b/"); // the command pressed again while the first look-up runs
+    EXPECT_TRUE(told.isEmpty()) << "the look-up does not hold the caller";
+    EXPECT_TRUE(QTest::qWaitFor([&told] { return !told.isEmpty(); }, 10'000));
     EXPECT_TRUE(told.startsWith("Could not find associated Browser"));
     EXPECT_EQ(test::ReadWhenThere(started), "\n\n") << "one look-up of each handler";
 }
