@@ -185,6 +185,8 @@ void frmOthello::BuildAidItems(QMenu* game) {
         void (frmOthello::*command)();
     } items[] = {{"mnuGameUndo", QT_TR_NOOP("&Undo move"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                   &frmOthello::mnuGameUndo_Click},
+                 {"mnuGameRedo", QT_TR_NOOP("&Redo move"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &frmOthello::mnuGameRedo_Click},
                  {"mnuGameHint", QT_TR_NOOP("&Hint"), QKeySequence(Qt::Key_H),
                   &frmOthello::mnuGameHint_Click}};
     QAction* before = menuItem(QStringLiteral("mnuGameSep1"));
@@ -495,7 +497,7 @@ bool frmOthello::ShowGained(int count) {
 }
 
 void frmOthello::SnapshotBoard() {
-    display_.SnapshotBoard();
+    display_.SnapshotBoard(state_.MoveCount);
 }
 
 bool frmOthello::Pause(int ms) {
@@ -516,12 +518,18 @@ void frmOthello::SetTurnCommands(bool waiting) {
     hint_ = {};
     hintRing_.stop();
     menuItem(QStringLiteral("mnuGameUndo"))->setEnabled(waiting && controller_.CanUndo());
+    menuItem(QStringLiteral("mnuGameRedo"))->setEnabled(waiting && controller_.CanRedo());
     menuItem(QStringLiteral("mnuGameHint"))->setEnabled(waiting);
     RefreshAids();
 }
 
 void frmOthello::mnuGameUndo_Click() {
     controller_.Undo();
+    waits_.Wake();
+}
+
+void frmOthello::mnuGameRedo_Click() {
+    controller_.Redo();
     waits_.Wake();
 }
 

@@ -56,6 +56,7 @@ public:
     // Takes back moves, or shows the engine's best move for about two seconds;
     // both only while the game waits for the human's move.
     void mnuGameUndo_Click();
+    void mnuGameRedo_Click();
     void mnuGameHint_Click();
     // Game > Level: applies from the computer's next move and is remembered.
     void SetLevel(Level level);

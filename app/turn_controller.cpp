@@ -69,7 +69,9 @@ void TurnController::PlayGame() {
     Trap([&] {
         InitBoard(s_);
         history_.clear();
+        undone_.clear();
         undoRequested_ = false;
+        redoRequested_ = false;
         assisted_ = false;
         window_.ShowBoardPicture(true);
         window_.DrawBoard();
@@ -92,9 +94,15 @@ void TurnController::PlayGame() {
                 if (MustReturn()) {
                     return;
                 }
-                if (undoRequested_) {
-                    undoRequested_ = false;
-                    history_.pop_back();
+                if (undoRequested_ || redoRequested_) {
+                    if (undoRequested_) {
+                        undone_.push_back(history_.back());
+                        history_.pop_back();
+                    } else {
+                        history_.push_back(undone_.back());
+                        undone_.pop_back();
+                    }
+                    undoRequested_ = redoRequested_ = false;
                     s_ = history_.back();
                     window_.RestoreSnapshot(s_.MoveCount);
                     window_.DrawBoard();
@@ -127,6 +135,7 @@ void TurnController::PlayGame() {
                     break;
                 }
                 s_.Board(row, col) = s_.HumanColor;
+                undone_.clear();
                 window_.Announce(s_.HumanColor, row, col);
                 if (MustReturn(window_.ShowGained(gained))) {
                     return;
@@ -240,7 +249,7 @@ void TurnController::WaitForClick() {
                 s_.AwaitingInput = false;
                 return;
             }
-            if (undoRequested_ || !IsOutside(s_.HumanRow, s_.HumanCol)) {
+            if (undoRequested_ || redoRequested_ || !IsOutside(s_.HumanRow, s_.HumanCol)) {
                 return;
             }
             window_.ShowOutsideBoard();
@@ -300,6 +309,18 @@ void TurnController::ReportResult(const std::string& reason) {
 
 bool TurnController::CanUndo() const {
     return running_ && s_.AwaitingInput && !s_.StopFlag && history_.size() > 1;
+}
+
+bool TurnController::CanRedo() const {
+    return running_ && s_.AwaitingInput && !s_.StopFlag && !undone_.empty();
+}
+
+void TurnController::Redo() {
+    if (!CanRedo()) {
+        return;
+    }
+    redoRequested_ = true;
+    s_.AwaitingInput = false;
 }
 
 void TurnController::Undo() {

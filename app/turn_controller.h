@@ -95,6 +95,10 @@ public:
     // only while the human chooses, and not past the game's first choice.
     void Undo();
     bool CanUndo() const;
+    // Plays again the choice that Undo took back last, with the computer's
+    // replies; only while the human chooses, and until another move is played.
+    void Redo();
+    bool CanRedo() const;
     // A hint was shown: like an undo, it keeps the game off the score sheet.
     void NoteHint() { assisted_ = true; }
 
@@ -121,7 +125,10 @@ private:
     bool quitting_ = false;
     // The game as it stood at each of the human's choices, latest last.
     std::vector<GameState> history_;
+    // The choices taken back, the latest taken back last.
+    std::vector<GameState> undone_;
     bool undoRequested_ = false;
+    bool redoRequested_ = false;
     // A hint or an undo was used in this game.
     bool assisted_ = false;
 };

@@ -424,6 +424,10 @@ Software finden Sie auf der Website von Tarvo:</translation>
         <source>%1 passes</source>
         <translation>%1 passt</translation>
     </message>
+    <message>
+        <source>&amp;Redo move</source>
+        <translation>Zug &amp;wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>frmStart</name>

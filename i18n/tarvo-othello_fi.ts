@@ -424,6 +424,10 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
         <source>%1 passes</source>
         <translation>%1 passaa</translation>
     </message>
+    <message>
+        <source>&amp;Redo move</source>
+        <translation>T&amp;ee siirto uudelleen</translation>
+    </message>
 </context>
 <context>
     <name>frmStart</name>

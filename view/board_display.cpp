@@ -153,7 +153,7 @@ bool BoardDisplay::ShowGained(int count) {
     return pauser_.Pause(1000);
 }
 
-void BoardDisplay::SnapshotBoard() {
+void BoardDisplay::SnapshotBoard(int movesBefore) {
     pictures_.picV->CopyImageTo(*pictures_.picB);
     QLabel& from = *pictures_.lblWinst[0];
     QLabel& to = *pictures_.lblWinst[1];
@@ -167,19 +167,19 @@ void BoardDisplay::SnapshotBoard() {
     QBuffer buffer(&kept.png);
     buffer.open(QIODevice::WriteOnly);
     pictures_.picB->image().save(&buffer, "PNG");
+    snapshots_.resize(std::min(snapshots_.size(), static_cast<std::size_t>(movesBefore)));
     snapshots_.push_back(std::move(kept));
 }
 
 void BoardDisplay::RestoreSnapshot(int moveCount) {
-    snapshots_.resize(std::min(snapshots_.size(), static_cast<std::size_t>(moveCount)));
     PictureBox& picB = *pictures_.picB;
     QLabel& label = *pictures_.lblWinst[1];
-    if (snapshots_.empty()) {
+    if (moveCount <= 0 || static_cast<std::size_t>(moveCount) > snapshots_.size()) {
         picB.Clear();
         label.setText(QString());
         return;
     }
-    const Snapshot& kept = snapshots_.back();
+    const Snapshot& kept = snapshots_[static_cast<std::size_t>(moveCount) - 1];
     QImage image = QImage::fromData(kept.png, "PNG");
     image.setDevicePixelRatio(picB.image().devicePixelRatio());
     picB.SetImage(image);

@@ -84,10 +84,11 @@ public:
     // Shows the pieces gained in the label, then pauses 1000 ms.
     bool ShowGained(int count);
     // Keeps the marked old position and the label in picB, and remembers it
-    // so that taking moves back can show it again.
-    void SnapshotBoard();
-    // Shows the picture kept after `moveCount` moves again (none for 0) and
-    // forgets the later ones.
+    // as the picture of the move after `movesBefore` moves, so that taking
+    // moves back or replaying them can show it again; the pictures of later
+    // moves, taken back and now replaced, are forgotten.
+    void SnapshotBoard(int movesBefore);
+    // Shows the picture kept after `moveCount` moves again (none for 0).
     void RestoreSnapshot(int moveCount);
     void ForgetSnapshots() { snapshots_.clear(); }
     void ShowAids(int cellSize, const BoardAids& aids);

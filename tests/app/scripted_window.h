@@ -29,7 +29,7 @@ public:
     // Events separated by blanks: "35" a release over row 3, column 5;
     // "x15,100" a release at that pixel; "k7" the key 7; "s+" or "s-" Stop
     // answered Yes or No; "b" or "w" Start choosing Black or White; "q" the
-    // window closed; "u" Undo; "h" a hint shown. "@p" after an event
+    // window closed; "u" Undo; "r" Redo; "h" a hint shown. "@p" after an event
     // delivers it inside the next pause, "@s" inside the computer's search,
     // and otherwise in a wait for input.
     void Script(const std::string& events) {
@@ -154,6 +154,8 @@ private:
             closed_ = true;
         } else if (e[0] == 'u') {
             controller.Undo();
+        } else if (e[0] == 'r') {
+            controller.Redo();
         } else if (e[0] == 'h') {
             controller.NoteHint();
         } else {

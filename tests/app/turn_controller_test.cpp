@@ -71,12 +71,21 @@ TEST(TurnLoop, Games) {
          "owner: comp|status: I Pass|White passes|pause 2000|status: Your turn ...|", 0},
         {"Stop in a stronger level's search", "", 0, "35 s+@s",
          "owner: comp|confirm stop|" + kStopped, 36},
-        {"Undo before the first move does nothing", "", 0, "u 35", "owner: you|mark 35|"},
+        {"Undo or Redo before the first move does nothing", "", 0, "u r 35", "owner: you|mark 35|"},
         {"Undo takes back the move and the reply", "", 0, "35 u 35",
          "snapshot|draw|status: Your turn ...|owner: you|restore 0|draw|status: Your turn "
          "...|owner: you|" +
              kMove35},
         {"Undo outside the wait does nothing", "", 0, "35 u@p", kMove35 + "status: My turn"},
+        {"Redo plays the move and the reply again", "", 0, "35 u r 64",
+         "restore 0|draw|status: Your turn ...|owner: you|restore 2|draw|status: Your turn "
+         "...|owner: you|mark 64|"},
+        {"Redo twice after two undos, once more does nothing", "", 0, "35 64 u u r r r 53",
+         "restore 2|draw|status: Your turn ...|owner: you|restore 4|draw|status: Your turn "
+         "...|owner: you|mark 53|"},
+        {"a new move ends what Redo can replay", "", 0, "35 u 53 r 64",
+         "White plays 43|gained 1|pause 1000|snapshot|draw|status: Your turn ...|owner: you|mark "
+         "64|"},
         {"a hint keeps the result off the score sheet",
          "XO...... ........ XO...... ........ ........ ........ ........ ........", 0, "h 13 33",
          "Well done - you won !\r\nWith a hint or an undo, this game does not enter the score "

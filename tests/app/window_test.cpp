@@ -139,9 +139,10 @@ std::vector<QPoint> CellsShowing(QWidget* picture, const QColor& colour) {
     return cells;
 }
 
-TEST_F(WindowTest, LegalMovesHintUndoAndTheKeyboardFrameDuringTheHumansTurn) {
+TEST_F(WindowTest, LegalMovesHintUndoRedoAndTheKeyboardFrameDuringTheHumansTurn) {
     QWidget* picV = window.pictures().picV;
     QAction* undo = window.menuItem("mnuGameUndo");
+    QAction* redo = window.menuItem("mnuGameRedo");
     QAction* hint = window.menuItem("mnuGameHint");
     window.menuItem("mnuGameLegal")->trigger();
     EXPECT_TRUE(frmOthello(clock, scores).showLegalMoves()) << "a new window reads it";
@@ -192,8 +193,14 @@ TEST_F(WindowTest, LegalMovesHintUndoAndTheKeyboardFrameDuringTheHumansTurn) {
                                                   EXPECT_EQ(CellsShowing(picV, colours::kLegalMark),
                                                             opening);
                                                   EXPECT_FALSE(undo->isEnabled());
-                                                  AnswerBox(QMessageBox::Yes);
-                                                  window.mnuGameStatus()->trigger();
+                                                  redo->trigger();
+                                                  test::When(
+                                                      [&] { return window.state().MoveCount == 2; },
+                                                      [&] {
+                                                          EXPECT_FALSE(redo->isEnabled());
+                                                          AnswerBox(QMessageBox::Yes);
+                                                          window.mnuGameStatus()->trigger();
+                                                      });
                                               });
                                       });
                        });

@@ -73,7 +73,7 @@ TEST_F(BoardDisplayTest, TheRedCrossAndNumbersLastUntilTheNextDrawingAndTheSnaps
     EXPECT_EQ(Count(Column(1), colours::kMark) + Count(Row(8), colours::kMark), 0);
     display.ShowGained(12);
     EXPECT_EQ(pauses, (std::vector<int>{500, 1000}));
-    display.SnapshotBoard();
+    display.SnapshotBoard(0);
     const QImage marked = pictures.picV->image().copy();
     display.DrawBoard(state);
     EXPECT_EQ(pictures.picV->image(), clean);
@@ -82,21 +82,23 @@ TEST_F(BoardDisplayTest, TheRedCrossAndNumbersLastUntilTheNextDrawingAndTheSnaps
     EXPECT_EQ(pictures.lblWinst[1]->palette().color(QPalette::Window), QColor(Qt::black));
 }
 
-TEST_F(BoardDisplayTest, TakingMovesBackShowsTheirPicturesAgain) {
+TEST_F(BoardDisplayTest, TakingMovesBackAndReplayingThemShowsTheirPicturesAgain) {
     state.CellSize = 30;
     std::vector<QImage> kept;
-    for (const int col : {1, 2}) {
+    // Two moves, then the second taken back and another played in its place.
+    for (const auto& [movesBefore, col] : {std::pair{0, 1}, {1, 2}, {1, 3}}) {
         display.DrawBoard(state);
         display.MarkMove(state, 3, col);
         display.ShowGained(col);
-        display.SnapshotBoard();
+        display.SnapshotBoard(movesBefore);
         kept.push_back(pictures.picB->image().copy());
     }
     display.RestoreSnapshot(1);
     EXPECT_EQ(pictures.picB->image(), kept[0]);
     EXPECT_EQ(pictures.lblWinst[1]->text(), "1");
     display.RestoreSnapshot(2);
-    EXPECT_EQ(pictures.picB->image(), kept[0]) << "a later picture once forgotten stays so";
+    EXPECT_EQ(pictures.picB->image(), kept[2]) << "the move played in place of the other";
+    EXPECT_EQ(pictures.lblWinst[1]->text(), "3");
     display.RestoreSnapshot(0);
     EXPECT_EQ(pictures.picB->image().pixelColor(100, 100), colours::kWindow);
     EXPECT_TRUE(pictures.lblWinst[1]->text().isEmpty());
