@@ -1,5 +1,6 @@
 #include "app/frm_othello.h"
 
+#include "app/game_texts.h"
 #include "common/app_info.h"
 #include "common/error_trap.h"
 #include "dialogs/frm_about.h"
@@ -18,10 +19,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 // The resources live in a static library, whose initialiser the linker
 // would otherwise drop.
@@ -65,14 +66,6 @@ const LevelInfo& InfoOf(Level level) {
     return kLevels[static_cast<int>(level)];
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString LoopText(const std::string& text) {
-    return QCoreApplication::translate(kTurnLoopTexts, text.c_str());
-}
-
 } // namespace
 
 QString StatusDate(QDate date, const QLocale& locale) {
@@ -82,7 +75,8 @@ QString StatusDate(QDate date, const QLocale& locale) {
 frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     : QMainWindow(parent), client_(new QWidget(this)), pictures_(CreateBoardPictures(client_)),
       ImgLogo_(new QLabel(client_)), help_(new HelpViewer(HelpFileCandidates(), this)),
-      waits_(clock), display_(pictures_, waits_), scores_(scores), controller_(state_, *this) {
+      display_(pictures_), scores_(scores),
+      driver_(clock, [this](const SessionEvent& event) { ShowBox(event); }) {
     InitResources();
     // The window has a fixed size, so it offers no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -113,12 +107,20 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     BuildToolbar();
     BuildStatusBar();
     LoadOptions();
+    // The score first, so that it is kept before the result box shows.
+    driver_.AddListener([this](const SessionEvent& event) {
+        const auto* over = std::get_if<event::GameOver>(&event);
+        if (over != nullptr && !over->assisted && session().OnePerson()) {
+            const int16_t person = state().HumanColor;
+            RecordScore(over->counts[person == Black ? 0 : 1], over->weakest);
+        }
+    });
+    driver_.AddListener([this](const SessionEvent& event) { OnEvent(event); });
     qApp->installEventFilter(this);
     Form_Load();
 }
 
 frmOthello::~frmOthello() {
-    StopHint();
     qApp->removeEventFilter(this);
 }
 
@@ -226,6 +228,7 @@ void frmOthello::BuildLevelMenu(QMenu* game, QAction* before) {
 
 void frmOthello::SetLevel(Level level) {
     level_ = level;
+    session().SetComputerLevel(level);
     menuItem(QStringLiteral("mnuLevel") + QLatin1String(InfoOf(level).name))->setChecked(true);
     SaveOption(kLevelKey, QString::fromLatin1(InfoOf(level_).name));
 }
@@ -292,9 +295,21 @@ void frmOthello::BuildStatusBar() {
 }
 
 void frmOthello::mnuGameStatus_Click() {
-    controller_.mnuGameStatus_Click();
-    // A stop sets StopFlag: the waiting loop must look at it now.
-    waits_.Wake();
+    if (session().running()) {
+        if (QMessageBox::question(this, tr("Stop game"),
+                                  tr("Are you sure you want to stop this game?"),
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+            session().Stop();
+        }
+        return;
+    }
+    const std::optional<int16_t> colour = ChooseColour();
+    if (!colour) {
+        return;
+    }
+    const Player person{true, level_};
+    const Player computer{false, level_};
+    *colour == 1 ? session().Start(computer, person) : session().Start(person, computer);
 }
 
 QAction* frmOthello::button(const QString& key) const {
@@ -353,10 +368,10 @@ void frmOthello::WebLaunch(const QString& sURL) {
 void frmOthello::Form_Load() {
     Trapped(this, [this] {
         statusPanels_[1]->setText(StatusDate(QDate::currentDate(), QLocale()));
-        state_.CellSize = CellSizeFor(pictures_.picV->width());
-        controller_.StopGame();
-        InitBoard(state_);
-        display_.DrawBoard(state_);
+        state().CellSize = CellSizeFor(pictures_.picV->width());
+        session().Stop();
+        InitBoard(state());
+        display_.DrawBoard(state());
     });
 }
 
@@ -398,15 +413,14 @@ bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
     // A V release that went to a box or another window must not leave the
     // board hidden.
     if (watched == this && type == QEvent::WindowDeactivate) {
-        ShowBoardPicture(true);
+        pictures_.picV->setVisible(true);
     }
     if (type == QEvent::KeyPress && MenuKeyPress(watched, event)) {
         return true;
     }
     if (watched == pictures_.picV && type == QEvent::MouseButtonRelease) {
         const QPointF at = static_cast<QMouseEvent*>(event)->position();
-        controller_.picV_MouseUp(static_cast<float>(at.x()), static_cast<float>(at.y()));
-        waits_.Wake();
+        picV_MouseUp(static_cast<float>(at.x()), static_cast<float>(at.y()));
         return false;
     }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
@@ -423,20 +437,22 @@ bool frmOthello::eventFilter(QObject* watched, QEvent* event) {
     // The menu bar moves through its menus with the arrow keys.
     if (type == QEvent::KeyPress && qobject_cast<QMenuBar*>(watched) == nullptr &&
         BoardKey(key->key())) {
-        waits_.Wake();
         return true;
     }
     bool discard = false;
     if (type == QEvent::KeyPress) {
-        controller_.Form_KeyDown(key->key());
+        if (key->key() == Qt::Key_V) {
+            session().ShowPreviousBoard(true);
+        }
         const QString text = key->text();
         if (text.size() == 1 && text[0].unicode() < 0x80) {
-            discard = controller_.Form_KeyPress(static_cast<int16_t>(text[0].unicode())) == 0;
+            discard = !session().KeyPress(static_cast<char>(text[0].unicode()));
         }
-    } else if (!key->isAutoRepeat()) {
-        controller_.Form_KeyUp(key->key());
+    } else if (!key->isAutoRepeat() && key->key() == Qt::Key_V) {
+        session().ShowPreviousBoard(false);
     }
-    waits_.Wake();
+    // A test's clock may have moved on.
+    driver_.Wake();
     return discard;
 }
 
@@ -460,121 +476,121 @@ bool frmOthello::BoardKey(int key) {
     }
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
         !cursor_.isNull()) {
-        const float s = state_.CellSize;
-        controller_.picV_MouseUp(s * static_cast<float>(cursor_.x()) + s / 2,
-                                 s * static_cast<float>(cursor_.y()) + s / 2);
+        session().ChooseCell(cursor_.y(), cursor_.x());
         return true;
     }
     return false;
 }
 
 void frmOthello::closeEvent(QCloseEvent* event) {
-    // The program ends with its main window; a running game unwinds at its
-    // next wait, which reports the quit.
+    // The program ends with its main window, and the game with it.
     help_->close();
     event->accept();
     QCoreApplication::quit();
 }
 
-void frmOthello::ShowStatus(const std::string& text) {
-    statusPanels_[0]->setText(LoopText(text));
+bool frmOthello::event(QEvent* event) {
+    // A modal box that closed lets the game go on.
+    if (event->type() == QEvent::WindowUnblocked) {
+        QTimer::singleShot(0, this, [this] { driver_.ModalClosed(); });
+    }
+    return QMainWindow::event(event);
 }
 
-void frmOthello::DrawBoard() {
-    display_.DrawBoard(state_);
+void frmOthello::picV_MouseUp(float x, float y) {
+    const float size = state().CellSize;
+    session().ChooseCell(static_cast<int>(std::floor(y / size)),
+                         static_cast<int>(std::floor(x / size)));
+    driver_.Wake();
 }
 
-void frmOthello::ShowTurnOwner(const std::string& who) {
-    display_.ShowTurnOwner(state_, who);
+void frmOthello::OnEvent(const SessionEvent& e) {
+    const bool one = session().OnePerson();
+    const GameState& s = state();
+    if (const auto* status = std::get_if<event::StatusShown>(&e)) {
+        statusPanels_[0]->setText(StatusText(status->status, status->colour, one));
+    } else if (std::holds_alternative<event::BoardDrawn>(e)) {
+        display_.DrawBoard(s);
+    } else if (const auto* turn = std::get_if<event::TurnStarted>(&e)) {
+        display_.ShowTurnOwner(turn->colour, TurnName(turn->colour, turn->human, one));
+    } else if (const auto* waiting = std::get_if<event::InputAwaited>(&e)) {
+        SetTurnCommands(waiting->awaited);
+    } else if (const auto* mark = std::get_if<event::MoveMarked>(&e)) {
+        display_.MarkMove(s, mark->row, mark->col);
+    } else if (const auto* move = std::get_if<event::MovePlayed>(&e)) {
+        Announce(move->colour, move->row, move->col);
+        display_.ShowGained(static_cast<int>(move->turned.size()));
+    } else if (const auto* pass = std::get_if<event::Passed>(&e)) {
+        Announce(pass->colour, 0, 0);
+    } else if (std::holds_alternative<event::BoardKept>(e)) {
+        display_.SnapshotBoard(s.MoveCount);
+    } else if (const auto* restored = std::get_if<event::BoardRestored>(&e)) {
+        display_.RestoreSnapshot(restored->moveCount);
+    } else if (const auto* hidden = std::get_if<event::BoardHidden>(&e)) {
+        pictures_.picV->setVisible(!hidden->hidden);
+    } else if (std::holds_alternative<event::Refused>(e)) {
+        QApplication::beep();
+    } else if (const auto* running = std::get_if<event::RunningChanged>(&e)) {
+        ShowRunning(running->running);
+    } else if (const auto* failed = std::get_if<event::Failed>(&e)) {
+        ShowErrorBox(this, failed->error);
+    }
 }
 
-bool frmOthello::MarkMove(int row, int col) {
-    return display_.MarkMove(state_, row, col);
-}
-
-bool frmOthello::ShowGained(int count) {
-    return display_.ShowGained(count);
-}
-
-void frmOthello::SnapshotBoard() {
-    display_.SnapshotBoard(state_.MoveCount);
-}
-
-bool frmOthello::Pause(int ms) {
-    return waits_.Pause(ms);
-}
-
-bool frmOthello::WaitForInput() {
-    SetTurnCommands(true);
-    const bool completed =
-        waits_.WaitUntil([this] { return !state_.AwaitingInput || state_.StopFlag; });
-    SetTurnCommands(false);
-    return completed;
+void frmOthello::ShowBox(const SessionEvent& e) {
+    if (const auto* over = std::get_if<event::GameOver>(&e)) {
+        QMessageBox::information(this, kAppTitle,
+                                 ResultText(*over, state().HumanColor, session().OnePerson()));
+    } else {
+        QMessageBox::warning(this, kAppTitle, tr("Outside playing board area!"));
+    }
 }
 
 void frmOthello::SetTurnCommands(bool waiting) {
-    StopHint();
-    ++hintGeneration_;
+    driver_.DropHint();
+    hintAsked_ = false;
     hint_ = {};
     hintRing_.stop();
-    menuItem(QStringLiteral("mnuGameUndo"))->setEnabled(waiting && controller_.CanUndo());
-    menuItem(QStringLiteral("mnuGameRedo"))->setEnabled(waiting && controller_.CanRedo());
+    menuItem(QStringLiteral("mnuGameUndo"))->setEnabled(waiting && session().CanUndo());
+    menuItem(QStringLiteral("mnuGameRedo"))->setEnabled(waiting && session().CanRedo());
     menuItem(QStringLiteral("mnuGameHint"))->setEnabled(waiting);
     RefreshAids();
 }
 
 void frmOthello::mnuGameUndo_Click() {
-    controller_.Undo();
-    waits_.Wake();
+    session().Undo();
 }
 
 void frmOthello::mnuGameRedo_Click() {
-    controller_.Redo();
-    waits_.Wake();
+    session().Redo();
 }
 
 void frmOthello::mnuGameHint_Click() {
-    if (!state_.AwaitingInput || state_.StopFlag || hintWorker_.joinable()) {
+    if (!state().AwaitingInput || state().StopFlag || hintAsked_) {
         return;
     }
     if (!hint_.isNull()) {
         hintRing_.start();
         return;
     }
-    engine::Searcher& search = searcher();
-    const engine::Position position = PositionOf(state_.HumanColor);
-    hintStop_ = false;
-    hintWorker_ = std::thread([this, &search, position, generation = hintGeneration_] {
-        const int cell = search.Search(position, engine::kExpertLevel, hintStop_).cell;
-        QMetaObject::invokeMethod(
-            this, [this, cell, generation] { ShowHint(cell, generation); }, Qt::QueuedConnection);
-    });
+    hintAsked_ = true;
+    driver_.Hint([this](int cell) { ShowHint(cell); });
 }
 
-void frmOthello::ShowHint(int cell, int generation) {
-    // A wait that ended has joined its search already.
-    if (generation != hintGeneration_) {
-        return;
-    }
-    StopHint();
+void frmOthello::ShowHint(int cell) {
+    hintAsked_ = false;
     if (cell < 0) {
         return;
     }
     hint_ = QPoint(cell % 8 + 1, cell / 8 + 1);
-    controller_.NoteHint();
+    session().NoteHint();
     RefreshAids();
     hintRing_.start();
 }
 
-void frmOthello::StopHint() {
-    if (hintWorker_.joinable()) {
-        hintStop_ = true;
-        hintWorker_.join();
-    }
-}
-
 bool frmOthello::IsShownLegal(int row, int col) const {
-    return showLegal_ && state_.AwaitingInput && !state_.StopFlag && IsHumanMove(state_, row, col);
+    const GameState& s = driver_.session().state();
+    return showLegal_ && s.AwaitingInput && !s.StopFlag && IsHumanMove(s, row, col);
 }
 
 void frmOthello::RefreshAids() {
@@ -588,11 +604,11 @@ void frmOthello::RefreshAids() {
     }
     aids.hint = hint_;
     aids.cursor = cursor_;
-    display_.ShowAids(state_.CellSize, aids);
+    display_.ShowAids(driver_.session().state().CellSize, aids);
 }
 
 QString frmOthello::CellName(int row, int col) const {
-    const int16_t code = state_.Board(row, col);
+    const int16_t code = driver_.session().state().Board(row, col);
     QString name = (code == Black   ? tr("row %1, column %2, black")
                     : code == White ? tr("row %1, column %2, white")
                                     : tr("row %1, column %2, empty"))
@@ -602,92 +618,6 @@ QString frmOthello::CellName(int row, int col) const {
         name += tr(", legal move");
     }
     return name;
-}
-
-engine::Position frmOthello::PositionOf(int16_t mover) const {
-    engine::Position position;
-    for (int r = 1; r <= 8; ++r) {
-        for (int c = 1; c <= 8; ++c) {
-            const int16_t code = state_.Board(r, c);
-            if (code != Empty) {
-                (code == mover ? position.mine : position.theirs) |=
-                    engine::Bit(engine::CellIndex(r, c));
-            }
-        }
-    }
-    return position;
-}
-
-engine::Searcher& frmOthello::searcher() {
-    if (!searcher_) {
-        searcher_ = std::make_unique<engine::Searcher>();
-    }
-    return *searcher_;
-}
-
-bool frmOthello::YieldToEvents() {
-    return waits_.Yield();
-}
-
-GameWindow::SearchedMove frmOthello::SearchMove() {
-    gameLevel_ = std::min(gameLevel_, level_);
-    if (level_ == Level::Classic) {
-        return {};
-    }
-    engine::Searcher& search = searcher();
-    const engine::Position position = PositionOf(state_.CompColor);
-    const engine::Limits limits =
-        level_ == Level::Strong ? engine::kStrongLevel : engine::kExpertLevel;
-    // The search runs beside the window, which goes on handling events;
-    // Stop, a new game or the end of the program tell it to stop at once.
-    std::atomic<bool> stop{false};
-    std::atomic<bool> done{false};
-    engine::Result result;
-    std::thread worker([&] {
-        result = search.Search(position, limits, stop);
-        done = true;
-        QMetaObject::invokeMethod(
-            this, [this] { waits_.Wake(); }, Qt::QueuedConnection);
-    });
-    const bool completed = waits_.WaitUntil([&] { return done.load() || state_.StopFlag; });
-    stop = true;
-    worker.join();
-    if (result.cell < 0) {
-        return {false, completed, 0, 0};
-    }
-    return {false, completed, result.cell / 8 + 1, result.cell % 8 + 1};
-}
-
-void frmOthello::ShowBoardPicture(bool visible) {
-    pictures_.picV->setVisible(visible);
-}
-
-void frmOthello::Beep() {
-    QApplication::beep();
-}
-
-void frmOthello::ShowOutsideBoard() {
-    QMessageBox::warning(this, kAppTitle, tr("Outside playing board area!"));
-}
-
-void frmOthello::ShowResult(const std::string& text) {
-    static const QRegularExpression counts(
-        QStringLiteral("^You gained (\\d+) pieces, I gained (\\d+)\\.$"));
-    QStringList lines = FromUtf8(text).split(QStringLiteral("\r\n"));
-    for (QString& line : lines) {
-        const QRegularExpressionMatch match = counts.match(line);
-        line =
-            match.hasMatch()
-                ? tr("You gained %1 pieces, I gained %2.").arg(match.captured(1), match.captured(2))
-                : LoopText(line.toStdString());
-    }
-    QMessageBox::information(this, kAppTitle, lines.join(QLatin1Char('\n')));
-}
-
-bool frmOthello::ConfirmStop() {
-    return QMessageBox::question(this, tr("Stop game"),
-                                 tr("Are you sure you want to stop this game?"),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<int16_t> frmOthello::ChooseColour() {
@@ -703,33 +633,26 @@ std::optional<int16_t> frmOthello::ChooseColour() {
 
 void frmOthello::ShowRunning(bool running) {
     if (running) {
-        gameLevel_ = level_;
         display_.ForgetSnapshots();
+    } else {
+        SetTurnCommands(false);
     }
     mnuGameStatus_->setText(running ? tr("&Stop") : tr("&Start"));
     button(QStringLiteral("start"))->setVisible(!running);
     button(QStringLiteral("stop"))->setVisible(running);
 }
 
-void frmOthello::ShowError(const RuntimeError& error) {
-    ShowErrorBox(this, error);
-}
-
-void frmOthello::RestoreSnapshot(int moveCount) {
-    display_.RestoreSnapshot(moveCount);
-}
-
 void frmOthello::Announce(int16_t colour, int row, int col) {
-    const QString who = colour == Black ? tr("Black") : tr("White");
+    const QString who = ColourName(colour);
     // Setting it sends the change to a screen reader.
     pictures_.picV->setAccessibleDescription(
         row == 0 ? tr("%1 passes").arg(who)
                  : tr("%1 plays row %2, column %3").arg(who).arg(row).arg(col));
 }
 
-void frmOthello::RecordScore(int16_t humanCount) {
-    scores_.UseSection(QString::fromLatin1(InfoOf(gameLevel_).scoreSection));
-    Trapped(this, [this, humanCount] { scores_.RecordScore(humanCount); });
+void frmOthello::RecordScore(int16_t count, Level level) {
+    scores_.UseSection(QString::fromLatin1(InfoOf(level).scoreSection));
+    Trapped(this, [this, count] { scores_.RecordScore(count); });
 }
 
 } // namespace tarvo

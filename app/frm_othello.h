@@ -1,11 +1,7 @@
 #pragma once
 
-#include "app/event_waits.h"
+#include "app/game_driver.h"
 #include "app/help_viewer.h"
-#include "app/turn_controller.h"
-#include "engine/search.h"
-#include "game/game_state.h"
-#include "game/random_source.h"
 #include "scores/score_table.h"
 #include "view/board_display.h"
 
@@ -19,9 +15,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <atomic>
-#include <memory>
-#include <thread>
 
 namespace tarvo {
 
@@ -29,15 +22,10 @@ namespace tarvo {
 // locale's language, four-digit year.
 QString StatusDate(QDate date, const QLocale& locale);
 
-// Who plays the computer's side: the weights player, or the engine with a
-// short or a timed search. Each keeps its own ten best results.
-enum class Level { Classic, Strong, Expert };
-
 // The main window: a 620 x 356 client area below the menu bar, holding the
-// toolbar at its top, the board pictures, the logo and the status bar. It
-// builds its widgets, forwards events to the turn controller and carries out
-// what the controller asks of its window.
-class frmOthello : public QMainWindow, public GameWindow {
+// toolbar at its top, the board pictures, the logo and the status bar. Its
+// commands go to the game session, whose events it shows and speaks.
+class frmOthello : public QMainWindow {
     Q_DECLARE_TR_FUNCTIONS(frmOthello)
 
 public:
@@ -70,8 +58,8 @@ public:
     // Opens `sURL` in the desktop's browser, or says why it cannot.
     void WebLaunch(const QString& sURL);
 
-    GameState& state() { return state_; }
-    TurnController& controller() { return controller_; }
+    GameState& state() { return driver_.session().state(); }
+    GameSession& session() { return driver_.session(); }
     const BoardPictures& pictures() const { return pictures_; }
     QWidget* clientArea() const { return client_; }
     QLabel* statusPanel(int index) const { return statusPanels_[index]; }
@@ -84,32 +72,15 @@ public:
     QAction* button(const QString& key) const;
     HelpViewer* helpViewer() const { return help_; }
 
-    // GameWindow
-    void ShowStatus(const std::string& text) override;
-    void DrawBoard() override;
-    void ShowTurnOwner(const std::string& who) override;
-    bool MarkMove(int row, int col) override;
-    bool ShowGained(int count) override;
-    void SnapshotBoard() override;
-    bool Pause(int ms) override;
-    bool WaitForInput() override;
-    bool YieldToEvents() override;
-    SearchedMove SearchMove() override;
-    void ShowBoardPicture(bool visible) override;
-    void Beep() override;
-    void ShowOutsideBoard() override;
-    void ShowResult(const std::string& text) override;
-    bool ConfirmStop() override;
-    std::optional<int16_t> ChooseColour() override;
-    void ShowRunning(bool running) override;
-    void ShowError(const RuntimeError& error) override;
-    void RecordScore(int16_t humanCount) override;
-    RandomSource& Random() override { return random_; }
-    void RestoreSnapshot(int moveCount) override;
-    void Announce(int16_t colour, int row, int col) override;
+    // A mouse release at (x, y) in the board picture's pixels.
+    void picV_MouseUp(float x, float y);
+    // Enters a person's count in the ten best of the level's table.
+    void RecordScore(int16_t count, Level level);
+    GameDriver& driver() { return driver_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -124,16 +95,20 @@ private:
     void SaveOption(const QString& key, const QString& value);
     // The arrow keys, and Enter or Space over the frame: true when taken.
     bool BoardKey(int key);
-    // Enables Undo and Hint while the game waits for the human, and ends a
-    // hint's search and mark.
+    // Enables Undo, Redo and Hint while the game waits for a person, and
+    // ends a hint's search and ring.
     void SetTurnCommands(bool waiting);
-    void ShowHint(int cell, int generation);
-    void StopHint();
+    void ShowHint(int cell);
     void RefreshAids();
     QString CellName(int row, int col) const;
     bool IsShownLegal(int row, int col) const;
-    engine::Position PositionOf(int16_t mover) const;
-    engine::Searcher& searcher();
+    // The window's part in the game: drawing, the status line and speech.
+    void OnEvent(const SessionEvent& event);
+    void ShowBox(const SessionEvent& event);
+    void ShowRunning(bool running);
+    void Announce(int16_t colour, int row, int col);
+    // The colour dialog; nothing when no game is to start.
+    std::optional<int16_t> ChooseColour();
 
     QWidget* client_;
     BoardPictures pictures_;
@@ -143,26 +118,17 @@ private:
     QLabel* statusPanels_[2] = {};
     QAction* mnuGameStatus_ = nullptr;
     HelpViewer* help_;
-    GameState state_;
-    EventWaits waits_;
     BoardDisplay display_;
     ScoreRecords& scores_;
     Level level_ = Level::Classic;
-    // The weakest level the computer played at in this game: its table gets the result.
-    Level gameLevel_ = Level::Classic;
-    std::unique_ptr<engine::Searcher> searcher_;
     bool showLegal_ = false;
     // Column (x) and row (y) of the keyboard's frame and of the hint; null for none.
     QPoint cursor_;
     QPoint hint_;
     // Takes the hint's ring away; H while the ring shows starts it again.
     QTimer hintRing_;
-    std::thread hintWorker_;
-    std::atomic<bool> hintStop_{false};
-    // Counts the waits for the human: a hint found after its wait ended is dropped.
-    int hintGeneration_ = 0;
-    DefaultRandomSource random_;
-    TurnController controller_;
+    bool hintAsked_ = false;
+    GameDriver driver_;
 };
 
 } // namespace tarvo

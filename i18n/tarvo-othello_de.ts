@@ -16,12 +16,67 @@
         <translation>In jedem Zug gewonnene Steine</translation>
     </message>
     <message>
-        <source>Computer&apos;s turn, Black</source>
-        <translation>Computer am Zug, Schwarz</translation>
+        <source>%1: %2 pieces gained</source>
+        <translation>%1: %2 Steine gewonnen</translation>
+    </message>
+</context>
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
     </message>
     <message>
-        <source>Computer&apos;s turn, White</source>
-        <translation>Computer am Zug, Weiß</translation>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Your turn ...</source>
+        <translation>Sie sind am Zug ...</translation>
+    </message>
+    <message>
+        <source>Black&apos;s turn</source>
+        <translation>Schwarz am Zug</translation>
+    </message>
+    <message>
+        <source>White&apos;s turn</source>
+        <translation>Weiß am Zug</translation>
+    </message>
+    <message>
+        <source>It&apos;s your turn !</source>
+        <translation>Sie sind am Zug !</translation>
+    </message>
+    <message>
+        <source>Cell already taken !</source>
+        <translation>Feld ist schon besetzt !</translation>
+    </message>
+    <message>
+        <source>Illegal move !</source>
+        <translation>Ungültiger Zug !</translation>
+    </message>
+    <message>
+        <source>My turn now ...</source>
+        <translation>Jetzt bin ich am Zug ...</translation>
+    </message>
+    <message>
+        <source>I Pass</source>
+        <translation>Ich passe</translation>
+    </message>
+    <message>
+        <source>You have to pass ...</source>
+        <translation>Sie müssen passen ...</translation>
+    </message>
+    <message>
+        <source>Black passes</source>
+        <translation>Schwarz setzt aus</translation>
+    </message>
+    <message>
+        <source>White passes</source>
+        <translation>Weiß setzt aus</translation>
+    </message>
+    <message>
+        <source>Game stopped</source>
+        <translation>Spiel angehalten</translation>
     </message>
     <message>
         <source>Your turn, Black</source>
@@ -32,8 +87,68 @@
         <translation>Sie sind am Zug, Weiß</translation>
     </message>
     <message>
-        <source>%1: %2 pieces gained</source>
-        <translation>%1: %2 Steine gewonnen</translation>
+        <source>Computer&apos;s turn, Black</source>
+        <translation>Computer am Zug, Schwarz</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s turn, White</source>
+        <translation>Computer am Zug, Weiß</translation>
+    </message>
+    <message>
+        <source>All turns played.</source>
+        <translation>Alle Züge gespielt.</translation>
+    </message>
+    <message>
+        <source>I&apos;m closed in - game is over !</source>
+        <translation>Ich bin eingeschlossen - das Spiel ist aus !</translation>
+    </message>
+    <message>
+        <source>You&apos;re closed in - game is over !</source>
+        <translation>Sie sind eingeschlossen - das Spiel ist aus !</translation>
+    </message>
+    <message>
+        <source>Black is closed in - game is over !</source>
+        <translation>Schwarz ist eingeschlossen - Spiel ist aus !</translation>
+    </message>
+    <message>
+        <source>White is closed in - game is over !</source>
+        <translation>Weiß ist eingeschlossen - Spiel ist aus !</translation>
+    </message>
+    <message>
+        <source>We both has equal scores.</source>
+        <translation>Wir haben beide gleich viele Punkte.</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>You gained %1 pieces, I gained %2.</source>
+        <translation>Sie haben %1 Steine, ich habe %2.</translation>
+    </message>
+    <message>
+        <source>Well done - you won !</source>
+        <translation>Gut gemacht - Sie haben gewonnen !</translation>
+    </message>
+    <message>
+        <source>You lost this game !</source>
+        <translation>Sie haben dieses Spiel verloren !</translation>
+    </message>
+    <message>
+        <source>With a hint or an undo, this game does not enter the score sheet.</source>
+        <translation>Mit Tipp oder Rücknahme kommt dieses Spiel nicht in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Black gained %1 pieces, White gained %2.</source>
+        <translation>Schwarz hat %1 Steine, Weiß hat %2.</translation>
+    </message>
+    <message>
+        <source>Black wins !</source>
+        <translation>Schwarz gewinnt !</translation>
+    </message>
+    <message>
+        <source>White wins !</source>
+        <translation>Weiß gewinnt !</translation>
     </message>
 </context>
 <context>
@@ -133,73 +248,6 @@
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
-    </message>
-</context>
-<context>
-    <name>TurnController</name>
-    <message>
-        <source>Game stopped</source>
-        <translation>Spiel angehalten</translation>
-    </message>
-    <message>
-        <source>Your turn ...</source>
-        <translation>Sie sind am Zug ...</translation>
-    </message>
-    <message>
-        <source>Cell already taken !</source>
-        <translation>Feld ist schon besetzt !</translation>
-    </message>
-    <message>
-        <source>It&apos;s your turn !</source>
-        <translation>Sie sind am Zug !</translation>
-    </message>
-    <message>
-        <source>Illegal move !</source>
-        <translation>Ungültiger Zug !</translation>
-    </message>
-    <message>
-        <source>My turn now ...</source>
-        <translation>Jetzt bin ich am Zug ...</translation>
-    </message>
-    <message>
-        <source>I&apos;m closed in - game is over !</source>
-        <translation>Ich bin eingeschlossen - das Spiel ist aus !</translation>
-    </message>
-    <message>
-        <source>I Pass</source>
-        <translation>Ich passe</translation>
-    </message>
-    <message>
-        <source>You&apos;re closed in - game is over !</source>
-        <translation>Sie sind eingeschlossen - das Spiel ist aus !</translation>
-    </message>
-    <message>
-        <source>You have to pass ...</source>
-        <translation>Sie müssen passen ...</translation>
-    </message>
-    <message>
-        <source>All turns played.</source>
-        <translation>Alle Züge gespielt.</translation>
-    </message>
-    <message>
-        <source>We both has equal scores.</source>
-        <translation>Wir haben beide gleich viele Punkte.</translation>
-    </message>
-    <message>
-        <source>Draw</source>
-        <translation>Unentschieden</translation>
-    </message>
-    <message>
-        <source>Well done - you won !</source>
-        <translation>Gut gemacht - Sie haben gewonnen !</translation>
-    </message>
-    <message>
-        <source>You lost this game !</source>
-        <translation>Sie haben dieses Spiel verloren !</translation>
-    </message>
-    <message>
-        <source>With a hint or an undo, this game does not enter the score sheet.</source>
-        <translation>Mit Tipp oder Rücknahme kommt dieses Spiel nicht in die Bestenliste.</translation>
     </message>
 </context>
 <context>
@@ -393,10 +441,6 @@ Software finden Sie auf der Website von Tarvo:</translation>
         <translation>Außerhalb des Spielbretts!</translation>
     </message>
     <message>
-        <source>You gained %1 pieces, I gained %2.</source>
-        <translation>Sie haben %1 Steine, ich habe %2.</translation>
-    </message>
-    <message>
         <source>Stop game</source>
         <translation>Spiel anhalten</translation>
     </message>
@@ -407,14 +451,6 @@ Software finden Sie auf der Website von Tarvo:</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Anhalten</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Schwarz</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Weiß</translation>
     </message>
     <message>
         <source>%1 plays row %2, column %3</source>

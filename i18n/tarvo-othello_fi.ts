@@ -16,12 +16,67 @@
         <translation>Kullakin vuorolla saadut nappulat</translation>
     </message>
     <message>
-        <source>Computer&apos;s turn, Black</source>
-        <translation>Tietokoneen vuoro, musta</translation>
+        <source>%1: %2 pieces gained</source>
+        <translation>%1: %2 nappulaa saatu</translation>
+    </message>
+</context>
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>Black</source>
+        <translation>Musta</translation>
     </message>
     <message>
-        <source>Computer&apos;s turn, White</source>
-        <translation>Tietokoneen vuoro, valkoinen</translation>
+        <source>White</source>
+        <translation>Valkoinen</translation>
+    </message>
+    <message>
+        <source>Your turn ...</source>
+        <translation>Sinun vuorosi ...</translation>
+    </message>
+    <message>
+        <source>Black&apos;s turn</source>
+        <translation>Mustan vuoro</translation>
+    </message>
+    <message>
+        <source>White&apos;s turn</source>
+        <translation>Valkoisen vuoro</translation>
+    </message>
+    <message>
+        <source>It&apos;s your turn !</source>
+        <translation>On sinun vuorosi !</translation>
+    </message>
+    <message>
+        <source>Cell already taken !</source>
+        <translation>Ruutu on jo varattu !</translation>
+    </message>
+    <message>
+        <source>Illegal move !</source>
+        <translation>Sääntöjen vastainen siirto !</translation>
+    </message>
+    <message>
+        <source>My turn now ...</source>
+        <translation>Nyt on minun vuoroni ...</translation>
+    </message>
+    <message>
+        <source>I Pass</source>
+        <translation>Passaan</translation>
+    </message>
+    <message>
+        <source>You have to pass ...</source>
+        <translation>Sinun täytyy passata ...</translation>
+    </message>
+    <message>
+        <source>Black passes</source>
+        <translation>Musta passaa</translation>
+    </message>
+    <message>
+        <source>White passes</source>
+        <translation>Valkoinen passaa</translation>
+    </message>
+    <message>
+        <source>Game stopped</source>
+        <translation>Peli pysäytetty</translation>
     </message>
     <message>
         <source>Your turn, Black</source>
@@ -32,8 +87,68 @@
         <translation>Sinun vuorosi, valkoinen</translation>
     </message>
     <message>
-        <source>%1: %2 pieces gained</source>
-        <translation>%1: %2 nappulaa saatu</translation>
+        <source>Computer&apos;s turn, Black</source>
+        <translation>Tietokoneen vuoro, musta</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s turn, White</source>
+        <translation>Tietokoneen vuoro, valkoinen</translation>
+    </message>
+    <message>
+        <source>All turns played.</source>
+        <translation>Kaikki siirrot pelattu.</translation>
+    </message>
+    <message>
+        <source>I&apos;m closed in - game is over !</source>
+        <translation>Olen saarrettu - peli on ohi !</translation>
+    </message>
+    <message>
+        <source>You&apos;re closed in - game is over !</source>
+        <translation>Olet saarrettu - peli on ohi !</translation>
+    </message>
+    <message>
+        <source>Black is closed in - game is over !</source>
+        <translation>Musta on saarrettu - peli on ohi !</translation>
+    </message>
+    <message>
+        <source>White is closed in - game is over !</source>
+        <translation>Valkoinen on saarrettu - peli on ohi !</translation>
+    </message>
+    <message>
+        <source>We both has equal scores.</source>
+        <translation>Meillä on yhtä monta pistettä.</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Tasapeli</translation>
+    </message>
+    <message>
+        <source>You gained %1 pieces, I gained %2.</source>
+        <translation>Sinä sait %1 nappulaa, minä %2.</translation>
+    </message>
+    <message>
+        <source>Well done - you won !</source>
+        <translation>Hienoa - voitit !</translation>
+    </message>
+    <message>
+        <source>You lost this game !</source>
+        <translation>Hävisit tämän pelin !</translation>
+    </message>
+    <message>
+        <source>With a hint or an undo, this game does not enter the score sheet.</source>
+        <translation>Vihjeen tai perumisen takia tämä peli ei pääse tulostaulukkoon.</translation>
+    </message>
+    <message>
+        <source>Black gained %1 pieces, White gained %2.</source>
+        <translation>Mustalla on %1 nappulaa, valkoisella %2.</translation>
+    </message>
+    <message>
+        <source>Black wins !</source>
+        <translation>Musta voitti !</translation>
+    </message>
+    <message>
+        <source>White wins !</source>
+        <translation>Valkoinen voitti !</translation>
     </message>
 </context>
 <context>
@@ -133,73 +248,6 @@
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Järjestelmätietoja ei ole nyt saatavilla</translation>
-    </message>
-</context>
-<context>
-    <name>TurnController</name>
-    <message>
-        <source>Game stopped</source>
-        <translation>Peli pysäytetty</translation>
-    </message>
-    <message>
-        <source>Your turn ...</source>
-        <translation>Sinun vuorosi ...</translation>
-    </message>
-    <message>
-        <source>Cell already taken !</source>
-        <translation>Ruutu on jo varattu !</translation>
-    </message>
-    <message>
-        <source>It&apos;s your turn !</source>
-        <translation>On sinun vuorosi !</translation>
-    </message>
-    <message>
-        <source>Illegal move !</source>
-        <translation>Sääntöjen vastainen siirto !</translation>
-    </message>
-    <message>
-        <source>My turn now ...</source>
-        <translation>Nyt on minun vuoroni ...</translation>
-    </message>
-    <message>
-        <source>I&apos;m closed in - game is over !</source>
-        <translation>Olen saarrettu - peli on ohi !</translation>
-    </message>
-    <message>
-        <source>I Pass</source>
-        <translation>Passaan</translation>
-    </message>
-    <message>
-        <source>You&apos;re closed in - game is over !</source>
-        <translation>Olet saarrettu - peli on ohi !</translation>
-    </message>
-    <message>
-        <source>You have to pass ...</source>
-        <translation>Sinun täytyy passata ...</translation>
-    </message>
-    <message>
-        <source>All turns played.</source>
-        <translation>Kaikki siirrot pelattu.</translation>
-    </message>
-    <message>
-        <source>We both has equal scores.</source>
-        <translation>Meillä on yhtä monta pistettä.</translation>
-    </message>
-    <message>
-        <source>Draw</source>
-        <translation>Tasapeli</translation>
-    </message>
-    <message>
-        <source>Well done - you won !</source>
-        <translation>Hienoa - voitit !</translation>
-    </message>
-    <message>
-        <source>You lost this game !</source>
-        <translation>Hävisit tämän pelin !</translation>
-    </message>
-    <message>
-        <source>With a hint or an undo, this game does not enter the score sheet.</source>
-        <translation>Vihjeen tai perumisen takia tämä peli ei pääse tulostaulukkoon.</translation>
     </message>
 </context>
 <context>
@@ -393,10 +441,6 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
         <translation>Pelilaudan ulkopuolella!</translation>
     </message>
     <message>
-        <source>You gained %1 pieces, I gained %2.</source>
-        <translation>Sinä sait %1 nappulaa, minä %2.</translation>
-    </message>
-    <message>
         <source>Stop game</source>
         <translation>Lopeta peli</translation>
     </message>
@@ -407,14 +451,6 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Lopeta</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Musta</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Valkoinen</translation>
     </message>
     <message>
         <source>%1 plays row %2, column %3</source>

@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-/usr/lib/qt6/bin/lupdate -locations none -tr-function-alias QT_TR_NOOP+=TARVO_TEXT,QT_TRANSLATE_NOOP+=TARVO_TRANSLATE \
+/usr/lib/qt6/bin/lupdate -locations none -tr-function-alias QT_TRANSLATE_NOOP+=TARVO_TRANSLATE \
     app common dialogs game scores view -ts i18n/tarvo-othello_de.ts i18n/tarvo-othello_fi.ts

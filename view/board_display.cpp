@@ -80,9 +80,6 @@ QPoint RowNumberAt(int s, int n, QSize extent) {
     return {Nearest((s - extent.width()) / 2.0), Nearest(s * n + s / 2.0 - extent.height() / 2.0)};
 }
 
-BoardDisplay::BoardDisplay(const BoardPictures& pictures, Pauser& pauser)
-    : pictures_(pictures), pauser_(pauser) {}
-
 void BoardDisplay::DrawLabel(PictureBox& pic, const QString& text, int x, int y, QColor colour) {
     pic.Print(text, QPoint(x, y), colour);
 }
@@ -123,20 +120,16 @@ void BoardDisplay::DrawBoard(const GameState& state) {
     }
 }
 
-void BoardDisplay::ShowTurnOwner(const GameState& state, const std::string& who) {
-    const bool compBlack = state.CompColor == Black;
-    const bool blackLabel = who == "comp" ? compBlack : !compBlack;
-    const QColor back = blackLabel ? colours::kBlackPiece : colours::kWhitePiece;
-    const QColor text = blackLabel ? colours::kWhitePiece : colours::kBlackPiece;
-    SetLabelColours(*pictures_.lblWinst[0], back, text);
+void BoardDisplay::ShowTurnOwner(int16_t colour, const QString& name) {
+    const bool black = colour == Black;
+    SetLabelColours(*pictures_.lblWinst[0], black ? colours::kBlackPiece : colours::kWhitePiece,
+                    black ? colours::kWhitePiece : colours::kBlackPiece);
     pictures_.lblWinst[0]->setText(QString());
-    turnName_ = who == "comp"
-                    ? (blackLabel ? tr("Computer's turn, Black") : tr("Computer's turn, White"))
-                    : (blackLabel ? tr("Your turn, Black") : tr("Your turn, White"));
+    turnName_ = name;
     pictures_.lblWinst[0]->setAccessibleName(turnName_);
 }
 
-bool BoardDisplay::MarkMove(const GameState& state, int row, int col) {
+void BoardDisplay::MarkMove(const GameState& state, int row, int col) {
     PictureBox& picV = *pictures_.picV;
     const int s = state.CellSize;
     picV.Line(QPoint(s * col, s * row), QPoint(s * col + s, s * row + s), colours::kMark);
@@ -144,13 +137,11 @@ bool BoardDisplay::MarkMove(const GameState& state, int row, int col) {
     picV.SetDrawFont(BoardFont());
     DrawNumbers(s, col, ColumnNumberAt, colours::kMarkShadow, colours::kMark);
     DrawNumbers(s, row, RowNumberAt, colours::kMarkShadow, colours::kMark);
-    return pauser_.Pause(500);
 }
 
-bool BoardDisplay::ShowGained(int count) {
+void BoardDisplay::ShowGained(int count) {
     pictures_.lblWinst[0]->setText(QString::number(count));
     pictures_.lblWinst[0]->setAccessibleName(tr("%1: %2 pieces gained").arg(turnName_).arg(count));
-    return pauser_.Pause(1000);
 }
 
 void BoardDisplay::SnapshotBoard(int movesBefore) {

@@ -27,14 +27,6 @@ inline const QColor kHint{0, 96, 255};
 inline const QColor kCursor{255, 160, 0};
 } // namespace colours
 
-// A wait that lets the window handle its events meanwhile.
-class Pauser {
-public:
-    virtual ~Pauser() = default;
-    // Returns false when the application is quitting, so that callers unwind.
-    virtual bool Pause(int ms) = 0;
-};
-
 // The board picture, the picture of the latest move beneath it, and the
 // turn and gain labels in their corners.
 struct BoardPictures {
@@ -70,19 +62,19 @@ class BoardDisplay {
     Q_DECLARE_TR_FUNCTIONS(BoardDisplay)
 
 public:
-    BoardDisplay(const BoardPictures& pictures, Pauser& pauser);
+    explicit BoardDisplay(const BoardPictures& pictures) : pictures_(pictures) {}
 
     // Repaints the whole board from the game state; any mark disappears.
     void DrawBoard(const GameState& state);
     static void DrawLabel(PictureBox& pic, const QString& text, int x, int y, QColor colour);
 
-    // The label shows the computer's colours for "comp", the human's otherwise.
-    void ShowTurnOwner(const GameState& state, const std::string& who);
-    // Crosses the cell in red and reddens its numbers, then pauses 500 ms.
-    // False when the pause was cut short by the application quitting.
-    bool MarkMove(const GameState& state, int row, int col);
-    // Shows the pieces gained in the label, then pauses 1000 ms.
-    bool ShowGained(int count);
+    // The label takes the colours of the side to move; `name` is what a
+    // screen reader says of it.
+    void ShowTurnOwner(int16_t colour, const QString& name);
+    // Crosses the cell in red and reddens its numbers.
+    void MarkMove(const GameState& state, int row, int col);
+    // Shows the pieces gained in the label.
+    void ShowGained(int count);
     // Keeps the marked old position and the label in picB, and remembers it
     // as the picture of the move after `movesBefore` moves, so that taking
     // moves back or replaying them can show it again; the pictures of later
@@ -104,7 +96,6 @@ private:
     };
 
     BoardPictures pictures_;
-    Pauser& pauser_;
     std::vector<Snapshot> snapshots_;
     QString turnName_;
 };

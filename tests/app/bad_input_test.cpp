@@ -57,7 +57,7 @@ TEST_F(BadInputTest, SettingsFilesThatCannotBeUsedAreReportedOnceAndKept) {
         WriteSettings(file);
         ModalCloser closer;
         window.mnuGameScore_Click();
-        window.RecordScore(20);
+        window.RecordScore(20, Level::Classic);
         ASSERT_EQ(closer.texts.size(), 1) << message << ": told once";
         for (const QString& text : closer.texts) {
             EXPECT_TRUE(text.contains(QLatin1String(message))) << text.toStdString();
@@ -75,7 +75,7 @@ TEST_F(BadInputTest, AConfigFolderThatCannotBeMadeKeepsTheScoreInMemory) {
     ScoreRecords records(other);
     frmOthello otherWindow(clock, records);
     ModalCloser closer;
-    otherWindow.RecordScore(33);
+    otherWindow.RecordScore(33, Level::Classic);
     EXPECT_EQ(records.ScoreTable(1), 33);
     EXPECT_TRUE(closer.texts.join("").startsWith("75: Path/File access error: "));
 }

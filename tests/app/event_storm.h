@@ -31,9 +31,25 @@ private:
 class CheckedWindow : public frmOthello {
 public:
     CheckedWindow(Clock& clock, ScoreRecords& scores, ScoreRecords& expected)
-        : frmOthello(clock, scores), expected_(expected) {}
+        : frmOthello(clock, scores), expected_(expected) {
+        driver().AddListener([this](const SessionEvent& e) {
+            if (std::holds_alternative<event::BoardDrawn>(e)) {
+                CheckBoard();
+            } else if (std::holds_alternative<event::BoardRestored>(e)) {
+                // Taking moves back draws an earlier board.
+                undone_ = true;
+            } else if (const auto* over = std::get_if<event::GameOver>(&e);
+                       over != nullptr && !over->assisted) {
+                ++recorded;
+                expected_.AddScore(over->counts[state().HumanColor == Black ? 0 : 1]);
+            }
+        });
+    }
+    int illegalBoards = 0;
+    int recorded = 0;
 
-    void DrawBoard() override {
+private:
+    void CheckBoard() {
         GameState opening = state();
         InitBoard(opening);
         if (state().Board != opening.Board && state().Board != last_.Board && !undone_ &&
@@ -42,22 +58,7 @@ public:
         }
         undone_ = false;
         last_ = state();
-        frmOthello::DrawBoard();
     }
-    // Taking moves back draws an earlier board.
-    void RestoreSnapshot(int moveCount) override {
-        undone_ = true;
-        frmOthello::RestoreSnapshot(moveCount);
-    }
-    void RecordScore(int16_t humanCount) override {
-        ++recorded;
-        expected_.AddScore(humanCount);
-        frmOthello::RecordScore(humanCount);
-    }
-    int illegalBoards = 0;
-    int recorded = 0;
-
-private:
     bool undone_ = false;
 
     bool OneMoveOn() {
@@ -105,14 +106,13 @@ private:
         if (QWidget* modal = QApplication::activeModalWidget()) {
             Answer(modal);
         } else if (ticks >= events_) {
-            if (window_.controller().running()) {
+            if (window_.session().running()) {
                 window_.mnuGameStatus_Click();
             } else {
                 timer_.stop();
                 finished();
             }
-        } else if (window_.controller().running() && !window_.state().AwaitingInput &&
-                   Roll(20) != 0) {
+        } else if (window_.session().running() && !window_.state().AwaitingInput && Roll(20) != 0) {
             // Most of the computer's yields pass without an event, or it would never move.
         } else if (endAt(ticks++)) {
             timer_.stop();
@@ -162,12 +162,13 @@ private:
             Roll(2) == 0 ? QTest::keyPress(KeyReceiver(window_), Qt::Key_V)
                          : QTest::keyRelease(KeyReceiver(window_), Qt::Key_V);
         } else if (roll < 842) {
-            window_.menuItem(Roll(2) == 0 ? "mnuGameUndo" : "mnuGameHint")->trigger();
+            const char* aids[] = {"mnuGameUndo", "mnuGameRedo", "mnuGameHint"};
+            window_.menuItem(aids[Roll(3)])->trigger();
         } else if (roll < 843) {
             window_.menuItem("mnuGameLegal")->trigger();
         } else if (roll < 844) {
             window_.button(Roll(2) == 0 ? "score" : "about")->trigger();
-        } else if (roll < 880 && (!window_.controller().running() || Roll(40) == 0)) {
+        } else if (roll < 880 && (!window_.session().running() || Roll(40) == 0)) {
             window_.mnuGameStatus()->trigger();
         }
     }

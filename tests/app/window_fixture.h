@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/event_waits.h"
 #include "app/frm_othello.h"
+#include "app/game_driver.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -63,7 +63,7 @@ TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
         d->cmdCancel->click();
     });
     window.mnuGameStatus()->trigger();
-    EXPECT_FALSE(window.controller().running());
+    EXPECT_FALSE(window.session().running());
     frmStart::OK = true;
     AnswerModal<frmStart>([](frmStart* d) {
         EXPECT_TRUE(d->optColor[0]->isChecked() && frmStart::ChosenColor == 0)
@@ -71,7 +71,7 @@ TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
         d->close();
     });
     window.mnuGameStatus()->trigger();
-    EXPECT_FALSE(window.controller().running()) << "the close box after an earlier OK";
+    EXPECT_FALSE(window.session().running()) << "the close box after an earlier OK";
 
     bool stopShown = false;
     AnswerModal<frmStart>([](frmStart* d) { d->cmdOK->click(); });
@@ -83,6 +83,8 @@ TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
                    window.button("stop")->trigger();
                });
     window.button("start")->trigger();
+    // The game runs from the event loop until Stop ends it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.session().running(); }, 60'000));
     EXPECT_TRUE(stopShown && window.button("start")->isVisible() &&
                 !window.button("stop")->isVisible());
     EXPECT_EQ(status(), "Game stopped");
@@ -104,7 +106,8 @@ TEST_F(WindowTest, AStrongerLevelIsRememberedPlaysAndKeepsItsOwnTopTen) {
                    window.mnuGameStatus()->trigger();
                });
     window.mnuGameStatus()->trigger();
-    window.RecordScore(33);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.session().running(); }, 60'000));
+    window.RecordScore(33, Level::Strong);
     QStringList sheets;
     for (const char* level : {"mnuLevelClassic", "mnuLevelStrong"}) {
         window.menuItem(level)->trigger();
@@ -206,6 +209,7 @@ TEST_F(WindowTest, LegalMovesHintUndoRedoAndTheKeyboardFrameDuringTheHumansTurn)
                        });
         });
     window.mnuGameStatus()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.session().running(); }, 60'000));
     EXPECT_EQ(seen.join('|').toStdString(),
               "row 3, column 5, empty, legal move|row 4, column 4, black|row 1, column 1, "
               "empty|Your turn, Black|0 dots in the computer's turn|White plays row");

@@ -1,12 +1,13 @@
-#include "app/scripted_window.h"
+#include "scripted_session.h"
 #include "support/board_diagram.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace tarvo {
 namespace {
 
-using test::ScriptedWindow;
+using test::ScriptedDriver;
 
 const std::string kMove35 = "mark 35|pause 500|Black plays 35|gained 1|pause 1000|snapshot|draw|";
 const std::string kStopped = "stopped|status: Game stopped|end";
@@ -60,7 +61,6 @@ TEST(TurnLoop, Games) {
         {"Stop answered No goes on, Yes ends in the wait", "", 0, "s- 35 s+",
          "owner: you|confirm stop|mark 35|"},
         {"Stop in a pause", "", 0, "35 s+@p", "mark 35|pause 500|confirm stop|" + kStopped},
-        {"Stop in the search", "", 0, "35 s+@s", "owner: comp|confirm stop|" + kStopped},
         {"Start in a stopped game's pause", "", 0, "35 s+@p w@p s+",
          "confirm stop|stopped|status: Game stopped|colour dialog|running|shown|draw|status: My "
          "turn "
@@ -92,10 +92,10 @@ TEST(TurnLoop, Games) {
          "sheet.|"},
         {"closed in a wait", "", 0, "35 q", "status: Your turn ...|owner: you|end"},
         {"closed in a pause", "", 0, "35 q@p", "owner: you|mark 35|pause 500|end"},
-        {"closed in the search", "", 0, "35 q@s", "status: My turn now ...|owner: comp|end"},
+        {"closed in the search", "", 0, "35 q@s", "status: My turn now ...|owner: comp|end", 36},
     };
     for (const Game& game : games) {
-        ScriptedWindow w;
+        ScriptedDriver w;
         if (*game.board != '\0') {
             w.setUp = [&game](GameState& s) { test::SetBoard(s, game.board); };
         }
@@ -109,11 +109,6 @@ TEST(TurnLoop, Games) {
         const bool ended = log.find("result: ") != std::string::npos &&
                            log.find("With a hint") == std::string::npos;
         EXPECT_EQ(log.find("|score ") != std::string::npos, ended) << game.name;
-        // After a close every handler does nothing.
-        if (w.controller.quitting()) {
-            w.StartGame(0);
-            EXPECT_EQ(w.Log(), log) << game.name;
-        }
     }
 }
 
@@ -125,7 +120,7 @@ TEST(TurnLoop, TheSixtiethPlacementEndsTheGame) {
          "You gained 10 pieces, I gained 54.\r\nYou lost this game !", 10},
     };
     for (const auto& [board, result, score] : rows) {
-        ScriptedWindow w;
+        ScriptedDriver w;
         w.setUp = [board](GameState& s) {
             test::SetBoard(s, board);
             s.MoveCount = 59;
@@ -136,6 +131,77 @@ TEST(TurnLoop, TheSixtiethPlacementEndsTheGame) {
                                       "|result: All turns played.\r\n" + result + "|" + kStopped))
             << w.Log();
     }
+}
+
+// Any pair of players: the log speaks of the sides by colour, and a game
+// without exactly one person records no score.
+TEST(TurnLoop, AnyPairOfPlayers) {
+    const Player person{true, Level::Classic};
+    const Player computer{false, Level::Classic};
+    const struct {
+        const char* name;
+        std::pair<Player, Player> players;
+        const char* board;
+        const char* script;
+        std::string expected;
+    } games[] = {
+        {"two people take turns",
+         {person, person},
+         "",
+         "35 36 u",
+         "status: Black's turn|owner: Black|mark 35|pause 500|Black plays 35|gained 1|pause "
+         "1000|snapshot|draw|status: White's turn|owner: White|mark 36|pause 500|White plays "
+         "36|gained 1|"},
+        {"undo takes back one person's move",
+         {person, person},
+         "",
+         "35 36 u 64",
+         "restore 1|draw|status: White's turn|owner: White|mark 64|"},
+        {"a person without a move passes, and both closed in ends the game",
+         {person, person},
+         "XO...... ........ ........ ........ ........ ........ ........ ........",
+         "13",
+         "Black plays 13|gained 1|pause 1000|snapshot|draw|status: White passes|White "
+         "passes|pause 2000|result: You're closed in"},
+        {"two computers play to the end", {computer, computer}, "", "", "|result: "},
+    };
+    for (const auto& game : games) {
+        ScriptedDriver w;
+        w.players = game.players;
+        if (*game.board != '\0') {
+            w.setUp = [&game](GameState& s) { test::SetBoard(s, game.board); };
+        }
+        w.Script(game.script);
+        w.StartGame(0);
+        const std::string log = w.Log();
+        EXPECT_NE(log.find(game.expected), std::string::npos) << game.name << "\n" << log;
+        EXPECT_EQ(log.find("|score "), std::string::npos) << game.name;
+    }
+}
+
+// Stop, then Start in the stopped game's pause, a thousand times: one game
+// lives on, and each starts from the same depth of the stack.
+TEST(TurnLoop, NoGameRunsInsideAnother) {
+    std::string script;
+    for (int i = 0; i < 1000; ++i) {
+        script += "s+@p b@p ";
+    }
+    struct DepthDriver : ScriptedDriver {
+        std::vector<std::uintptr_t> depths;
+        void Emit(const SessionEvent& e) override {
+            const auto* running = std::get_if<event::RunningChanged>(&e);
+            if (running != nullptr && running->running) {
+                const int here = 0;
+                depths.push_back(reinterpret_cast<std::uintptr_t>(&here));
+            }
+            ScriptedDriver::Emit(e);
+        }
+    } w;
+    w.Script("35 " + script + "35");
+    w.StartGame(0);
+    ASSERT_EQ(w.depths.size(), 1001u);
+    EXPECT_EQ(w.depths.back(), w.depths[1]) << "the stack grows with every new game";
+    EXPECT_NE(w.Log().find("mark 35|pause 500|Black plays 35"), std::string::npos);
 }
 
 } // namespace
