@@ -50,6 +50,7 @@ QPixmap LogoPixmap(qreal ratio) {
 const QString kOptionsSection = QStringLiteral("Options");
 const QString kLevelKey = QStringLiteral("Level");
 const QString kLegalKey = QStringLiteral("ShowLegalMoves");
+const QString kPlayersKey = QStringLiteral("TwoPlayers");
 constexpr int kHintMs = 2000;
 
 struct LevelInfo {
@@ -303,13 +304,23 @@ void frmOthello::mnuGameStatus_Click() {
         }
         return;
     }
-    const std::optional<int16_t> colour = ChooseColour();
-    if (!colour) {
+    frmStart dialog(this, twoPlayers_);
+    dialog.exec();
+    const std::optional<GameChoice> choice = dialog.choice();
+    if (!choice) {
         return;
+    }
+    if (choice->twoPlayers != twoPlayers_) {
+        twoPlayers_ = choice->twoPlayers;
+        SaveOption(kPlayersKey, twoPlayers_ ? QStringLiteral("1") : QStringLiteral("0"));
     }
     const Player person{true, level_};
     const Player computer{false, level_};
-    *colour == 1 ? session().Start(computer, person) : session().Start(person, computer);
+    if (twoPlayers_) {
+        session().Start(person, person);
+    } else {
+        choice->colour == 1 ? session().Start(computer, person) : session().Start(person, computer);
+    }
 }
 
 QAction* frmOthello::button(const QString& key) const {
@@ -381,6 +392,8 @@ void frmOthello::LoadOptions() {
     QString stored;
     try {
         stored = scores_.store().Get(kScoreApp, kOptionsSection, kLevelKey);
+        twoPlayers_ = scores_.store().Get(kScoreApp, kOptionsSection, kPlayersKey).trimmed() ==
+                      QLatin1String("1");
         showLegal_ = scores_.store().Get(kScoreApp, kOptionsSection, kLegalKey).trimmed() ==
                      QLatin1String("1");
     } catch (const RuntimeError&) {
@@ -618,17 +631,6 @@ QString frmOthello::CellName(int row, int col) const {
         name += tr(", legal move");
     }
     return name;
-}
-
-std::optional<int16_t> frmOthello::ChooseColour() {
-    frmStart dialog(this);
-    const bool closedWithOk = dialog.exec() == QDialog::Accepted;
-    // The close box leaves OK as the last button press set it; a game starts
-    // only when OK was pressed in this opening.
-    if (!closedWithOk || !frmStart::OK) {
-        return std::nullopt;
-    }
-    return frmStart::ChosenColor;
 }
 
 void frmOthello::ShowRunning(bool running) {

@@ -107,8 +107,6 @@ private:
     void ShowBox(const SessionEvent& event);
     void ShowRunning(bool running);
     void Announce(int16_t colour, int row, int col);
-    // The colour dialog; nothing when no game is to start.
-    std::optional<int16_t> ChooseColour();
 
     QWidget* client_;
     BoardPictures pictures_;
@@ -122,6 +120,7 @@ private:
     ScoreRecords& scores_;
     Level level_ = Level::Classic;
     bool showLegal_ = false;
+    bool twoPlayers_ = false;
     // Column (x) and row (y) of the keyboard's frame and of the hint; null for none.
     QPoint cursor_;
     QPoint hint_;

@@ -25,10 +25,10 @@ void SetTextColour(QWidget* widget, QColor colour) {
 
 } // namespace
 
-frmStart::frmStart(QWidget* parent) : QDialog(parent) {
+frmStart::frmStart(QWidget* parent, bool twoPlayers) : QDialog(parent) {
     setWindowTitle(kAppTitle);
     setFont(DialogFont(false));
-    setFixedSize(207, 145);
+    setFixedSize(207, 173);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     fmStartPrompt_ = new QGroupBox(tr("Select your choice of playing colour"), this);
@@ -46,25 +46,31 @@ frmStart::frmStart(QWidget* parent) : QDialog(parent) {
         optColor[i]->setFont(DialogFont(true));
         SetTextColour(optColor[i], colours[i]);
         optColor[i]->resize(std::max(63, optColor[i]->sizeHint().width()), 23);
-        connect(optColor[i], &QRadioButton::clicked, this,
-                [this, i] { optColor_Click(static_cast<int16_t>(i)); });
     }
     lblMsg_ = new QLabel(tr("Black will be first to begin the game"), fmStartPrompt_);
     lblMsg_->setGeometry(8, 64, 177, 15);
 
+    // Two people need no colour: Black begins, and each plays in turn.
+    chkTwoPlayers = new QCheckBox(tr("&Two players on this board"), this);
+    chkTwoPlayers->setGeometry(16, 112, 185, 20);
+    chkTwoPlayers->resize(std::max(185, chkTwoPlayers->sizeHint().width()), 20);
+    connect(chkTwoPlayers, &QCheckBox::toggled, this,
+            [this](bool on) { fmStartPrompt_->setEnabled(!on); });
+    chkTwoPlayers->setChecked(twoPlayers);
+
     cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setGeometry(8, 112, 80, 25);
+    cmdOK->setGeometry(8, 140, 80, 25);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setGeometry(120, 112, 80, 25);
+    cmdCancel->setGeometry(120, 140, 80, 25);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     setTabOrder(optColor[0], optColor[1]);
-    setTabOrder(optColor[1], cmdOK);
+    setTabOrder(optColor[1], chkTwoPlayers);
+    setTabOrder(chkTwoPlayers, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 
-    // Form_Load: Black is selected, whatever the last game chose.
-    ChosenColor = 0;
+    // Black is selected at each opening, whatever the last game chose.
     optColor[0]->setChecked(true);
     optColor[0]->setFocus();
 }
@@ -78,17 +84,14 @@ void frmStart::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frmStart::optColor_Click(int16_t index) {
-    ChosenColor = index;
-}
-
 void frmStart::cmdOK_Click() {
-    OK = true;
+    choice_ = GameChoice{static_cast<int16_t>(optColor[1]->isChecked() ? 1 : 0),
+                         chkTwoPlayers->isChecked()};
     accept();
 }
 
 void frmStart::cmdCancel_Click() {
-    OK = false;
+    choice_.reset();
     reject();
 }
 

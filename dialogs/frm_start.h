@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
@@ -7,23 +8,30 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstdint>
+#include <optional>
 
 namespace tarvo {
 
-// The colour choice before every game. Its two answers outlive the dialog.
+// What the player chose for the next game.
+struct GameChoice {
+    int16_t colour = 0; // 0 Black, 1 White: the person's against the computer
+    bool twoPlayers = false;
+    bool operator==(const GameChoice&) const = default;
+};
+
+// The choice before every game: the person's colour, Black at each opening,
+// or two players on one board, as the last game had it.
 class frmStart : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(frmStart)
 
 public:
-    // The selected option: 0 Black, 1 White. Set to 0 each time the dialog loads.
-    static inline int16_t ChosenColor = 0;
-    // True when the dialog was last closed with OK, False after Cancel; the
-    // close box changes neither.
-    static inline bool OK = false;
+    frmStart(QWidget* parent, bool twoPlayers);
 
-    explicit frmStart(QWidget* parent);
+    // What OK took in this opening; nothing after Cancel, Esc or the close box.
+    std::optional<GameChoice> choice() const { return choice_; }
 
     QRadioButton* optColor[2];
+    QCheckBox* chkTwoPlayers;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
@@ -31,12 +39,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void optColor_Click(int16_t index);
     void cmdOK_Click();
     void cmdCancel_Click();
 
     QGroupBox* fmStartPrompt_;
     QLabel* lblMsg_;
+    std::optional<GameChoice> choice_;
 };
 
 } // namespace tarvo

@@ -491,6 +491,10 @@ Software finden Sie auf der Website von Tarvo:</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>&amp;Two players on this board</source>
+        <translation>&amp;Zwei Spieler an diesem Brett</translation>
+    </message>
 </context>
 <context>
     <name>scoresheet</name>

@@ -491,6 +491,10 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
         <source>Cancel</source>
         <translation>Peruuta</translation>
     </message>
+    <message>
+        <source>&amp;Two players on this board</source>
+        <translation>&amp;Kaksi pelaajaa samalla laudalla</translation>
+    </message>
 </context>
 <context>
     <name>scoresheet</name>

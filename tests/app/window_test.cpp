@@ -64,10 +64,9 @@ TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
     });
     window.mnuGameStatus()->trigger();
     EXPECT_FALSE(window.session().running());
-    frmStart::OK = true;
     AnswerModal<frmStart>([](frmStart* d) {
-        EXPECT_TRUE(d->optColor[0]->isChecked() && frmStart::ChosenColor == 0)
-            << "each opening selects Black";
+        EXPECT_TRUE(d->optColor[0]->isChecked()) << "each opening selects Black";
+        d->optColor[1]->click();
         d->close();
     });
     window.mnuGameStatus()->trigger();
@@ -89,6 +88,34 @@ TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
                 !window.button("stop")->isVisible());
     EXPECT_EQ(status(), "Game stopped");
     EXPECT_FALSE(QFile::exists(store.filePath())) << "a stopped game records no score";
+}
+
+TEST_F(WindowTest, TwoPlayersTakeTurnsOnOneBoardAndTheChoiceIsRemembered) {
+    AnswerModal<frmStart>([](frmStart* d) {
+        d->chkTwoPlayers->click();
+        d->cmdOK->click();
+        EXPECT_EQ(d->choice(), (GameChoice{0, true}));
+    });
+    window.mnuGameStatus()->trigger();
+    EXPECT_EQ(status(), "Black's turn");
+    EXPECT_EQ(window.pictures().lblWinst[0]->accessibleName(), "Black's turn");
+    QTest::mouseClick(window.pictures().picV, Qt::LeftButton, {}, {165, 105});
+    // The pauses end at the first event after the clock moved on.
+    clock.now += 10'000;
+    QTest::keyClick(test::KeyReceiver(window), Qt::Key_Shift);
+    clock.now += 10'000;
+    QTest::keyClick(test::KeyReceiver(window), Qt::Key_Shift);
+    EXPECT_EQ(status(), "White's turn");
+    EXPECT_TRUE(window.menuItem("mnuGameUndo")->isEnabled()) << "undo serves whoever moves";
+    AnswerBox(QMessageBox::Yes);
+    window.mnuGameStatus()->trigger();
+    EXPECT_FALSE(window.session().running());
+    frmOthello next(clock, scores);
+    AnswerModal<frmStart>([](frmStart* d) {
+        EXPECT_TRUE(d->chkTwoPlayers->isChecked()) << "a new window remembers the choice";
+        d->cmdCancel->click();
+    });
+    next.mnuGameStatus()->trigger();
 }
 
 TEST_F(WindowTest, AStrongerLevelIsRememberedPlaysAndKeepsItsOwnTopTen) {
