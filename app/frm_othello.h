@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/board_comforts.h"
 #include "app/game_driver.h"
 #include "app/help_viewer.h"
+#include "app/main_actions.h"
 #include "scores/score_table.h"
 #include "view/board_display.h"
 
@@ -51,10 +53,8 @@ public:
     // Game > Show legal moves: dots on the cells the human may play while
     // the game waits for a move; remembered.
     void SetShowLegalMoves(bool on);
-    bool showLegalMoves() const { return showLegal_; }
+    bool showLegalMoves() const { return comforts_.showLegal(); }
     Level level() const { return level_; }
-    // Runs the command of a toolbar button's key.
-    void ButtonClick(const QString& key);
     // Opens `sURL` in the desktop's browser, or says why it cannot.
     void WebLaunch(const QString& sURL);
 
@@ -64,18 +64,15 @@ public:
     QWidget* clientArea() const { return client_; }
     QLabel* statusPanel(int index) const { return statusPanels_[index]; }
     QLabel* logo() const { return ImgLogo_; }
-    QAction* mnuGameStatus() const { return mnuGameStatus_; }
+    QAction* mnuGameStatus() const { return actions_.status; }
+    const MainActions& actions() const { return actions_; }
     // The menu item of a name, such as "mnuGameScore".
     QAction* menuItem(const QString& name) const;
     QToolBar* toolbar() const { return Toolbar1_; }
-    // The toolbar button of a key: "start", "stop", "score", "help", "about", "web".
-    QAction* button(const QString& key) const;
     HelpViewer* helpViewer() const { return help_; }
 
     // A mouse release at (x, y) in the board picture's pixels.
     void picV_MouseUp(float x, float y);
-    // Enters a person's count in the ten best of the level's table.
-    void RecordScore(int16_t count, Level level);
     GameDriver& driver() { return driver_; }
 
 protected:
@@ -84,29 +81,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenu();
     bool MenuKeyPress(QObject* watched, QEvent* event);
-    void BuildToolbar();
     void BuildStatusBar();
     void Form_Load();
-    void BuildLevelMenu(QMenu* game, QAction* before);
-    void BuildAidItems(QMenu* game);
     void LoadOptions();
     void SaveOption(const QString& key, const QString& value);
-    // The arrow keys, and Enter or Space over the frame: true when taken.
-    bool BoardKey(int key);
     // Enables Undo, Redo and Hint while the game waits for a person, and
     // ends a hint's search and ring.
     void SetTurnCommands(bool waiting);
-    void ShowHint(int cell);
-    void RefreshAids();
-    QString CellName(int row, int col) const;
-    bool IsShownLegal(int row, int col) const;
-    // The window's part in the game: drawing, the status line and speech.
+    // The window's own part in the game: its commands and boxes.
     void OnEvent(const SessionEvent& event);
     void ShowBox(const SessionEvent& event);
     void ShowRunning(bool running);
-    void Announce(int16_t colour, int row, int col);
 
     QWidget* client_;
     BoardPictures pictures_;
@@ -114,20 +100,14 @@ private:
     QToolBar* Toolbar1_ = nullptr;
     QStatusBar* StatusBar1_ = nullptr;
     QLabel* statusPanels_[2] = {};
-    QAction* mnuGameStatus_ = nullptr;
     HelpViewer* help_;
+    MainActions actions_{};
     BoardDisplay display_;
     ScoreRecords& scores_;
     Level level_ = Level::Classic;
-    bool showLegal_ = false;
     bool twoPlayers_ = false;
-    // Column (x) and row (y) of the keyboard's frame and of the hint; null for none.
-    QPoint cursor_;
-    QPoint hint_;
-    // Takes the hint's ring away; H while the ring shows starts it again.
-    QTimer hintRing_;
-    bool hintAsked_ = false;
     GameDriver driver_;
+    BoardComforts comforts_{display_, pictures_.picV, driver_};
 };
 
 } // namespace tarvo

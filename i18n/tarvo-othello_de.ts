@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BoardComforts</name>
+    <message>
+        <source>row %1, column %2, black</source>
+        <translation>Reihe %1, Spalte %2, schwarz</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, white</source>
+        <translation>Reihe %1, Spalte %2, weiß</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, empty</source>
+        <translation>Reihe %1, Spalte %2, leer</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, gültiger Zug</translation>
+    </message>
+</context>
+<context>
     <name>BoardDisplay</name>
     <message>
         <source>column %1</source>
@@ -419,22 +438,6 @@ Software finden Sie auf der Website von Tarvo:</translation>
     <message>
         <source>Tarvo web site</source>
         <translation>Website von Tarvo</translation>
-    </message>
-    <message>
-        <source>row %1, column %2, black</source>
-        <translation>Reihe %1, Spalte %2, schwarz</translation>
-    </message>
-    <message>
-        <source>row %1, column %2, white</source>
-        <translation>Reihe %1, Spalte %2, weiß</translation>
-    </message>
-    <message>
-        <source>row %1, column %2, empty</source>
-        <translation>Reihe %1, Spalte %2, leer</translation>
-    </message>
-    <message>
-        <source>, legal move</source>
-        <translation>, gültiger Zug</translation>
     </message>
     <message>
         <source>Outside playing board area!</source>

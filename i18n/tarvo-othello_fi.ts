@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI">
 <context>
+    <name>BoardComforts</name>
+    <message>
+        <source>row %1, column %2, black</source>
+        <translation>rivi %1, sarake %2, musta</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, white</source>
+        <translation>rivi %1, sarake %2, valkoinen</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, empty</source>
+        <translation>rivi %1, sarake %2, tyhjä</translation>
+    </message>
+    <message>
+        <source>, legal move</source>
+        <translation>, sallittu siirto</translation>
+    </message>
+</context>
+<context>
     <name>BoardDisplay</name>
     <message>
         <source>column %1</source>
@@ -419,22 +438,6 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
     <message>
         <source>Tarvo web site</source>
         <translation>Tarvon verkkosivusto</translation>
-    </message>
-    <message>
-        <source>row %1, column %2, black</source>
-        <translation>rivi %1, sarake %2, musta</translation>
-    </message>
-    <message>
-        <source>row %1, column %2, white</source>
-        <translation>rivi %1, sarake %2, valkoinen</translation>
-    </message>
-    <message>
-        <source>row %1, column %2, empty</source>
-        <translation>rivi %1, sarake %2, tyhjä</translation>
-    </message>
-    <message>
-        <source>, legal move</source>
-        <translation>, sallittu siirto</translation>
     </message>
     <message>
         <source>Outside playing board area!</source>

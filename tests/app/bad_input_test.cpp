@@ -1,5 +1,6 @@
 // Every bad input a user or the system can give: each gets its clear message,
 // and nothing already stored is lost.
+#include "app/game_listeners.h"
 #include "dialogs/frm_about.h"
 #include "support/fake_programs.h"
 #include "window_fixture.h"
@@ -57,7 +58,7 @@ TEST_F(BadInputTest, SettingsFilesThatCannotBeUsedAreReportedOnceAndKept) {
         WriteSettings(file);
         ModalCloser closer;
         window.mnuGameScore_Click();
-        window.RecordScore(20, Level::Classic);
+        ScoreListener::Record(scores, 20, Level::Classic, &window);
         ASSERT_EQ(closer.texts.size(), 1) << message << ": told once";
         for (const QString& text : closer.texts) {
             EXPECT_TRUE(text.contains(QLatin1String(message))) << text.toStdString();
@@ -75,7 +76,7 @@ TEST_F(BadInputTest, AConfigFolderThatCannotBeMadeKeepsTheScoreInMemory) {
     ScoreRecords records(other);
     frmOthello otherWindow(clock, records);
     ModalCloser closer;
-    otherWindow.RecordScore(33, Level::Classic);
+    ScoreListener::Record(records, 33, Level::Classic, &otherWindow);
     EXPECT_EQ(records.ScoreTable(1), 33);
     EXPECT_TRUE(closer.texts.join("").startsWith("75: Path/File access error: "));
 }

@@ -167,7 +167,7 @@ private:
         } else if (roll < 843) {
             window_.menuItem("mnuGameLegal")->trigger();
         } else if (roll < 844) {
-            window_.button(Roll(2) == 0 ? "score" : "about")->trigger();
+            (Roll(2) == 0 ? window_.actions().score : window_.actions().about)->trigger();
         } else if (roll < 880 && (!window_.session().running() || Roll(40) == 0)) {
             window_.mnuGameStatus()->trigger();
         }

@@ -1,4 +1,5 @@
 // The main window: its board input, Start and Stop, levels, the comforts, the help and the splash.
+#include "app/game_listeners.h"
 #include "app/startup.h"
 #include "dialogs/frm_start.h"
 #include "scores/score_sheet.h"
@@ -76,16 +77,16 @@ TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
     AnswerModal<frmStart>([](frmStart* d) { d->cmdOK->click(); });
     test::When([&] { return status() == "Your turn ..."; },
                [&] {
-                   stopShown =
-                       window.button("stop")->isVisible() && !window.button("start")->isVisible();
+                   stopShown = window.mnuGameStatus()->toolTip() == "Stop current game";
                    AnswerBox(QMessageBox::Yes);
-                   window.button("stop")->trigger();
+                   window.mnuGameStatus()->trigger();
                });
-    window.button("start")->trigger();
+    window.mnuGameStatus()->trigger();
     // The game runs from the event loop until Stop ends it.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.session().running(); }, 60'000));
-    EXPECT_TRUE(stopShown && window.button("start")->isVisible() &&
-                !window.button("stop")->isVisible());
+    EXPECT_TRUE(stopShown && window.mnuGameStatus()->toolTip() == "Start new game");
+    EXPECT_EQ(window.toolbar()->actions().front(), window.mnuGameStatus())
+        << "the menu and the toolbar share one action";
     EXPECT_EQ(status(), "Game stopped");
     EXPECT_FALSE(QFile::exists(store.filePath())) << "a stopped game records no score";
 }
@@ -134,7 +135,7 @@ TEST_F(WindowTest, AStrongerLevelIsRememberedPlaysAndKeepsItsOwnTopTen) {
                });
     window.mnuGameStatus()->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.session().running(); }, 60'000));
-    window.RecordScore(33, Level::Strong);
+    ScoreListener::Record(scores, 33, Level::Strong, &window);
     QStringList sheets;
     for (const char* level : {"mnuLevelClassic", "mnuLevelStrong"}) {
         window.menuItem(level)->trigger();
