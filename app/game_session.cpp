@@ -61,6 +61,12 @@ GameSession::Suspend GameSession::Delay(int ms) {
     return {*this, [](GameSession& s, int n) { s.driver_.RequestDelay(n); }, ms};
 }
 
+GameSession::Suspend GameSession::Pass(Status status, int16_t colour) {
+    Emit(event::StatusShown{status, colour});
+    Emit(event::Passed{colour});
+    return Delay(2000);
+}
+
 GameSession::Suspend GameSession::Input() {
     return {*this, nullptr};
 }
@@ -310,9 +316,7 @@ GameSession::Game GameSession::Play() {
                     if (passedBefore) {
                         over = Result(Ending::ComputerClosedIn, mover);
                     } else {
-                        Emit(event::StatusShown{Status::ComputerPasses, mover});
-                        Emit(event::Passed{mover});
-                        co_await Delay(2000);
+                        co_await Pass(Status::ComputerPasses, mover);
                         if (MustReturn()) {
                             co_return;
                         }
@@ -369,9 +373,7 @@ GameSession::Game GameSession::Play() {
                     // A person without a move passes at once, and the side
                     // that moved goes on; when it has no move either, the game
                     // is over.
-                    Emit(event::StatusShown{Status::PlayerPasses, other});
-                    Emit(event::Passed{other});
-                    co_await Delay(2000);
+                    co_await Pass(Status::PlayerPasses, other);
                     if (MustReturn()) {
                         co_return;
                     }

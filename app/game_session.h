@@ -166,6 +166,8 @@ private:
 
     Game Play();
     Suspend Delay(int ms);
+    // A side without a move: said, announced, and two seconds' pause.
+    Suspend Pass(Status status, int16_t colour);
     Suspend Input();
     Suspend Box();
     Suspend Search(int16_t mover);

@@ -91,6 +91,29 @@ TEST_F(WindowTest, StartRunsAGameAndStopAsksFirst) {
     EXPECT_FALSE(QFile::exists(store.filePath())) << "a stopped game records no score";
 }
 
+TEST_F(WindowTest, AModalBoxOpenedDuringAPauseHoldsTheGameUntilItCloses) {
+    AnswerModal<frmStart>([](frmStart* d) {
+        d->optColor[1]->click();
+        d->cmdOK->click();
+    });
+    window.mnuGameStatus()->trigger();
+    ASSERT_NE(window.state().CompRow, 0) << "the computer marks its opening move";
+    const auto placed = [&] {
+        return window.state().Board(window.state().CompRow, window.state().CompCol) == Black;
+    };
+    AnswerModal<scoresheet>([&](scoresheet* sheet) {
+        clock.now += 10'000;
+        window.driver().Wake();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(placed()) << "the pause is over, but the box holds the game";
+        sheet->accept();
+    });
+    window.mnuGameScore_Click();
+    EXPECT_TRUE(QTest::qWaitFor(placed));
+    AnswerBox(QMessageBox::Yes);
+    window.mnuGameStatus()->trigger();
+}
+
 TEST_F(WindowTest, TwoPlayersTakeTurnsOnOneBoardAndTheChoiceIsRemembered) {
     AnswerModal<frmStart>([](frmStart* d) {
         d->chkTwoPlayers->click();
