@@ -9,6 +9,7 @@
 #include "dialogs/frm_start.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -82,6 +83,9 @@ void BM_WaitForClickCpuShare(benchmark::State& bench) {
     double cpu = 0;
     double wall = 0;
     for (auto _ : bench) {
+        QEventLoop game;
+        bool measured = false;
+        // Answers the start dialog and the stop question; quiet while measuring.
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
@@ -89,20 +93,31 @@ void BM_WaitForClickCpuShare(benchmark::State& bench) {
                 start->cmdOK->click();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->button(QMessageBox::Yes)->click();
-            } else if (window.state().AwaitingInput && answer.interval() != 2000) {
+            }
+        });
+        window.driver().AddListener([&](const tarvo::SessionEvent& e) {
+            if (const auto* running = std::get_if<tarvo::event::RunningChanged>(&e)) {
+                if (!running->running) {
+                    game.quit();
+                }
+            } else if (const auto* input = std::get_if<tarvo::event::InputAwaited>(&e);
+                       input != nullptr && input->awaited && !measured) {
                 // The human's turn: measure two seconds of waiting, then stop.
-                answer.setInterval(2000);
+                measured = true;
+                answer.stop();
                 cpu = -tarvo::bench::ProcessSeconds();
                 wall = -static_cast<double>(clock.NowMs()) / 1000.0;
-            } else if (answer.interval() == 2000) {
-                cpu += tarvo::bench::ProcessSeconds();
-                wall += static_cast<double>(clock.NowMs()) / 1000.0;
-                answer.setInterval(5);
-                window.mnuGameStatus_Click();
+                QTimer::singleShot(2000, &window, [&] {
+                    cpu += tarvo::bench::ProcessSeconds();
+                    wall += static_cast<double>(clock.NowMs()) / 1000.0;
+                    answer.start(5);
+                    window.mnuGameStatus_Click();
+                });
             }
         });
         answer.start(5);
-        window.mnuGameStatus_Click();
+        QTimer::singleShot(0, &window, [&] { window.mnuGameStatus_Click(); });
+        game.exec();
     }
     bench.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
 }
