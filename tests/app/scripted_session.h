@@ -68,10 +68,7 @@ public:
     }
     void RequestSearch(const GameState&, int16_t, Level) override { Request('s'); }
     void RequestBox() override { Request('b'); }
-    void CancelRequests() override {
-        pending_ = 0;
-        ++ticket_;
-    }
+    void CancelRequests() override { Request(0); }
     RandomSource& Random() override { return random; }
 
 private:
@@ -207,6 +204,12 @@ inline void ScriptedDriver::Emit(const SessionEvent& e) {
         if (setUp) {
             std::exchange(setUp, nullptr)(session.state());
         }
+    } else if (std::holds_alternative<event::BoardKept>(e) ||
+               std::holds_alternative<event::Refused>(e) ||
+               std::holds_alternative<event::OutsideBoard>(e)) {
+        log.push_back(std::holds_alternative<event::BoardKept>(e) ? "snapshot"
+                      : std::holds_alternative<event::Refused>(e) ? "beep"
+                                                                  : "outside");
     } else if (const auto* turn = std::get_if<event::TurnStarted>(&e)) {
         log.push_back(one ? (turn->human ? "owner: you" : "owner: comp")
                           : "owner: " + colourName(turn->colour));
@@ -217,16 +220,10 @@ inline void ScriptedDriver::Emit(const SessionEvent& e) {
         log.push_back("gained " + std::to_string(move->turned.size()));
     } else if (const auto* pass = std::get_if<event::Passed>(&e)) {
         log.push_back(colourName(pass->colour) + " passes");
-    } else if (std::holds_alternative<event::BoardKept>(e)) {
-        log.push_back("snapshot");
     } else if (const auto* restored = std::get_if<event::BoardRestored>(&e)) {
         log.push_back("restore " + std::to_string(restored->moveCount));
     } else if (const auto* hidden = std::get_if<event::BoardHidden>(&e)) {
         log.push_back(hidden->hidden ? "hidden" : "shown");
-    } else if (std::holds_alternative<event::Refused>(e)) {
-        log.push_back("beep");
-    } else if (std::holds_alternative<event::OutsideBoard>(e)) {
-        log.push_back("outside");
     } else if (const auto* running = std::get_if<event::RunningChanged>(&e)) {
         log.push_back(running->running ? "running" : "stopped");
     } else if (const auto* over = std::get_if<event::GameOver>(&e)) {

@@ -34,9 +34,8 @@ TEST(TurnLoop, Games) {
         {"illegal move", "", 0, "11 35",
          "owner: you|mark 11|pause 500|status: Illegal move !|pause 1000|draw|status: Your turn "
          "...|owner: you|mark 35|"},
-        {"outside left", "", 0, "x15,100 x179,91", "owner: you|outside|mark 35|"},
-        {"outside right", "", 0, "x275,100 35", "owner: you|outside|mark 35|"},
-        {"above the picture", "", 0, "x100,-0.5 35", "owner: you|outside|mark 35|"},
+        {"outside left, right and above", "", 0, "x15,100 x275,100 x100,-0.5 x179,91",
+         "owner: you|outside|outside|outside|mark 35|"},
         {"digits, two turns", "", 0, "k0 k9 k3 k5 k6 k4",
          "status: Your turn ...|owner: you|mark 64|"},
         {"a release after one digit", "", 0, "k6 56", "owner: you|mark 56|"},
@@ -182,7 +181,7 @@ TEST(TurnLoop, AnyPairOfPlayers) {
 // Stop, then Start in the stopped game's pause, a thousand times: one game
 // lives on, and each starts from the same depth of the stack.
 TEST(TurnLoop, NoGameRunsInsideAnother) {
-    std::string script;
+    std::string script = "35 ";
     for (int i = 0; i < 1000; ++i) {
         script += "s+@p b@p ";
     }
@@ -197,7 +196,7 @@ TEST(TurnLoop, NoGameRunsInsideAnother) {
             ScriptedDriver::Emit(e);
         }
     } w;
-    w.Script("35 " + script + "35");
+    w.Script(script + "35");
     w.StartGame(0);
     ASSERT_EQ(w.depths.size(), 1001u);
     EXPECT_EQ(w.depths.back(), w.depths[1]) << "the stack grows with every new game";

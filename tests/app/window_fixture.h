@@ -23,13 +23,14 @@ inline QWidget* KeyReceiver(QWidget& window) {
 }
 
 // The main window over a score store in a folder of its own.
-class WindowFixture : public testing::Test {
-protected:
+struct LoneWindow {
     FakeClock clock;
     QTemporaryDir dir;
     SettingsStore store{dir.filePath("settings.ini")};
     ScoreRecords scores{store};
     frmOthello window{clock, scores};
 };
+
+class WindowFixture : public testing::Test, public LoneWindow {};
 
 } // namespace tarvo::test

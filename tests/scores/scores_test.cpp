@@ -79,7 +79,6 @@ TEST(NumericValue, TheLeadingNumberRoundedHalfToEven) {
 TEST_F(ScoresTest, LoadReadsTheTenKeysByNameAndLosesNoResult) {
     const std::tuple<QByteArray, const char*, const char*> rows[] = {
         {"[Other/Section]\n", "", ""}, // no table is an empty table
-        {"[Tarvo Othello/Game scores]\n", "", ""},
         {"[Tarvo Othello/Game scores]\nScore1=\nScore2=40\n", "40", ""},
         {"[Tarvo Othello/Game scores]\nScore3=60\nScore1=12abc\nScore2=\nExtra=3.5\n", "60 12", ""},
         {"[Tarvo Othello/Game scores]\nscore1 = 60\nplayer = Ann\nscore2 = 40\n", "60 40", ""},
