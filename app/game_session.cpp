@@ -110,12 +110,8 @@ void GameSession::Start(Player black, Player white) {
     s_.StopFlag = true;
     EndGame();
     players_ = {black, white};
+    // Lowered at each of the computer's moves to the level it played at.
     weakest_ = Level::Expert;
-    for (const Player& player : players_) {
-        if (!player.human && player.level < weakest_) {
-            weakest_ = player.level;
-        }
-    }
     // In a game of one person against the computer the person's colour is
     // fixed; otherwise it follows the side to move.
     s_.HumanColor = black.human ? Black : White;
@@ -132,16 +128,12 @@ void GameSession::Start(Player black, Player white) {
 }
 
 void GameSession::Stop() {
-    try {
-        s_.StopFlag = true;
-        s_.AwaitingInput = false;
-        running_ = false;
-        EndGame();
-        Emit(event::RunningChanged{false});
-        Emit(event::StatusShown{Status::Stopped, s_.HumanColor});
-    } catch (const RuntimeError& error) {
-        Emit(event::Failed{error});
-    }
+    s_.StopFlag = true;
+    s_.AwaitingInput = false;
+    running_ = false;
+    EndGame();
+    Emit(event::RunningChanged{false});
+    Emit(event::StatusShown{Status::Stopped, s_.HumanColor});
 }
 
 void GameSession::SetComputerLevel(Level level) {
