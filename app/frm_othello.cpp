@@ -114,9 +114,10 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     LoadOptions();
     // The score first, so that it is kept before the result box shows.
     driver_.AddListener(ScoreListener(scores_, session(), this));
+    // A move is said before its gain shows.
+    driver_.AddListener(SpeechListener(pictures_.picV));
     driver_.AddListener(BoardListener(display_, pictures_.picV, session()));
     driver_.AddListener(StatusListener(statusPanels_[0], session()));
-    driver_.AddListener(SpeechListener(pictures_.picV));
     driver_.AddListener([this](const SessionEvent& event) { OnEvent(event); });
     qApp->installEventFilter(this);
     Form_Load();
