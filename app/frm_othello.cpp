@@ -51,7 +51,7 @@ QPixmap LogoPixmap(qreal ratio) {
 const QString kOptionsSection = QStringLiteral("Options");
 const QString kLevelKey = QStringLiteral("Level");
 const QString kLegalKey = QStringLiteral("ShowLegalMoves");
-const QString kPlayersKey = QStringLiteral("TwoPlayers");
+const QString kPlayersKey = QStringLiteral("Players");
 
 } // namespace
 
@@ -172,22 +172,23 @@ void frmOthello::mnuGameStatus_Click() {
         }
         return;
     }
-    frmStart dialog(this, twoPlayers_);
+    frmStart dialog(this, opponents_);
     dialog.exec();
     const std::optional<GameChoice> choice = dialog.choice();
     if (!choice) {
         return;
     }
-    if (choice->twoPlayers != twoPlayers_) {
-        twoPlayers_ = choice->twoPlayers;
-        SaveOption(kPlayersKey, twoPlayers_ ? QStringLiteral("1") : QStringLiteral("0"));
+    if (choice->opponents != opponents_) {
+        opponents_ = choice->opponents;
+        SaveOption(kPlayersKey, QString::number(static_cast<int>(opponents_)));
     }
     const Player person{true, level_};
     const Player computer{false, level_};
-    if (twoPlayers_) {
-        session().Start(person, person);
-    } else {
+    if (opponents_ == Opponents::Computer) {
         choice->colour == 1 ? session().Start(computer, person) : session().Start(person, computer);
+    } else {
+        const Player both = opponents_ == Opponents::TwoPlayers ? person : computer;
+        session().Start(both, both);
     }
 }
 
@@ -240,8 +241,11 @@ void frmOthello::LoadOptions() {
     QString stored;
     try {
         stored = scores_.store().Get(kScoreApp, kOptionsSection, kLevelKey);
-        twoPlayers_ = scores_.store().Get(kScoreApp, kOptionsSection, kPlayersKey).trimmed() ==
-                      QLatin1String("1");
+        // 0 against the computer, 1 two players, 2 two computers.
+        const int players =
+            scores_.store().Get(kScoreApp, kOptionsSection, kPlayersKey).trimmed().toInt();
+        opponents_ =
+            players == 1 || players == 2 ? static_cast<Opponents>(players) : Opponents::Computer;
         comforts_.SetShowLegal(
             scores_.store().Get(kScoreApp, kOptionsSection, kLegalKey).trimmed() ==
             QLatin1String("1"));

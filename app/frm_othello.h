@@ -4,6 +4,7 @@
 #include "app/game_driver.h"
 #include "app/help_viewer.h"
 #include "app/main_actions.h"
+#include "dialogs/frm_start.h"
 #include "scores/score_table.h"
 #include "view/board_display.h"
 
@@ -105,7 +106,7 @@ private:
     BoardDisplay display_;
     ScoreRecords& scores_;
     Level level_ = Level::Classic;
-    bool twoPlayers_ = false;
+    Opponents opponents_ = Opponents::Computer;
     GameDriver driver_;
     BoardComforts comforts_{display_, pictures_.picV, driver_};
 };

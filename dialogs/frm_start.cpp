@@ -25,7 +25,7 @@ void SetTextColour(QWidget* widget, QColor colour) {
 
 } // namespace
 
-frmStart::frmStart(QWidget* parent, bool twoPlayers) : QDialog(parent) {
+frmStart::frmStart(QWidget* parent, Opponents opponents) : QDialog(parent) {
     setWindowTitle(kAppTitle);
     setFont(DialogFont(false));
     setFixedSize(207, 173);
@@ -50,13 +50,16 @@ frmStart::frmStart(QWidget* parent, bool twoPlayers) : QDialog(parent) {
     lblMsg_ = new QLabel(tr("Black will be first to begin the game"), fmStartPrompt_);
     lblMsg_->setGeometry(8, 64, 177, 15);
 
-    // Two people need no colour: Black begins, and each plays in turn.
-    chkTwoPlayers = new QCheckBox(tr("&Two players on this board"), this);
-    chkTwoPlayers->setGeometry(16, 112, 185, 20);
-    chkTwoPlayers->resize(std::max(185, chkTwoPlayers->sizeHint().width()), 20);
-    connect(chkTwoPlayers, &QCheckBox::toggled, this,
-            [this](bool on) { fmStartPrompt_->setEnabled(!on); });
-    chkTwoPlayers->setChecked(twoPlayers);
+    // Two people, or two computers, need no colour: Black begins.
+    cboPlayers = new QComboBox(this);
+    cboPlayers->addItems({tr("You against the computer"), tr("Two players on this board"),
+                          tr("Computer against computer")});
+    cboPlayers->setAccessibleName(tr("Players"));
+    cboPlayers->setGeometry(8, 110, 193, 24);
+    cboPlayers->resize(std::max(193, cboPlayers->sizeHint().width()), 24);
+    connect(cboPlayers, &QComboBox::currentIndexChanged, this,
+            [this](int index) { fmStartPrompt_->setEnabled(index == 0); });
+    cboPlayers->setCurrentIndex(static_cast<int>(opponents));
 
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setGeometry(8, 140, 80, 25);
@@ -66,8 +69,8 @@ frmStart::frmStart(QWidget* parent, bool twoPlayers) : QDialog(parent) {
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     setTabOrder(optColor[0], optColor[1]);
-    setTabOrder(optColor[1], chkTwoPlayers);
-    setTabOrder(chkTwoPlayers, cmdOK);
+    setTabOrder(optColor[1], cboPlayers);
+    setTabOrder(cboPlayers, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 
     // Black is selected at each opening, whatever the last game chose.
@@ -86,7 +89,7 @@ void frmStart::keyPressEvent(QKeyEvent* event) {
 
 void frmStart::cmdOK_Click() {
     choice_ = GameChoice{static_cast<int16_t>(optColor[1]->isChecked() ? 1 : 0),
-                         chkTwoPlayers->isChecked()};
+                         static_cast<Opponents>(cboPlayers->currentIndex())};
     accept();
 }
 

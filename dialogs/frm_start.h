@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
@@ -12,26 +12,29 @@
 
 namespace tarvo {
 
+// Who plays the next game.
+enum class Opponents { Computer, TwoPlayers, TwoComputers };
+
 // What the player chose for the next game.
 struct GameChoice {
     int16_t colour = 0; // 0 Black, 1 White: the person's against the computer
-    bool twoPlayers = false;
+    Opponents opponents = Opponents::Computer;
     bool operator==(const GameChoice&) const = default;
 };
 
 // The choice before every game: the person's colour, Black at each opening,
-// or two players on one board, as the last game had it.
+// and who plays, as the last game had it.
 class frmStart : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(frmStart)
 
 public:
-    frmStart(QWidget* parent, bool twoPlayers);
+    frmStart(QWidget* parent, Opponents opponents);
 
     // What OK took in this opening; nothing after Cancel, Esc or the close box.
     std::optional<GameChoice> choice() const { return choice_; }
 
     QRadioButton* optColor[2];
-    QCheckBox* chkTwoPlayers;
+    QComboBox* cboPlayers;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 

@@ -495,8 +495,20 @@ Software finden Sie auf der Website von Tarvo:</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>&amp;Two players on this board</source>
-        <translation>&amp;Zwei Spieler an diesem Brett</translation>
+        <source>You against the computer</source>
+        <translation>Sie gegen den Computer</translation>
+    </message>
+    <message>
+        <source>Two players on this board</source>
+        <translation>Zwei Spieler an diesem Brett</translation>
+    </message>
+    <message>
+        <source>Computer against computer</source>
+        <translation>Computer gegen Computer</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
     </message>
 </context>
 <context>

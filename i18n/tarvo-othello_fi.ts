@@ -495,8 +495,20 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
         <translation>Peruuta</translation>
     </message>
     <message>
-        <source>&amp;Two players on this board</source>
-        <translation>&amp;Kaksi pelaajaa samalla laudalla</translation>
+        <source>You against the computer</source>
+        <translation>Sinä tietokonetta vastaan</translation>
+    </message>
+    <message>
+        <source>Two players on this board</source>
+        <translation>Kaksi pelaajaa samalla laudalla</translation>
+    </message>
+    <message>
+        <source>Computer against computer</source>
+        <translation>Tietokone tietokonetta vastaan</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Pelaajat</translation>
     </message>
 </context>
 <context>

@@ -114,9 +114,9 @@ TEST_F(WindowTest, AModalBoxOpenedDuringAPauseHoldsTheGameUntilItCloses) {
 
 TEST_F(WindowTest, TwoPlayersTakeTurnsOnOneBoardAndTheChoiceIsRemembered) {
     AnswerModal<frmStart>([](frmStart* d) {
-        d->chkTwoPlayers->click();
+        d->cboPlayers->setCurrentIndex(1);
         d->cmdOK->click();
-        EXPECT_EQ(d->choice(), (GameChoice{0, true}));
+        EXPECT_EQ(d->choice(), (GameChoice{0, Opponents::TwoPlayers}));
     });
     window.mnuGameStatus()->trigger();
     EXPECT_EQ(status(), "Black's turn");
@@ -126,7 +126,7 @@ TEST_F(WindowTest, TwoPlayersTakeTurnsOnOneBoardAndTheChoiceIsRemembered) {
     EXPECT_FALSE(window.session().running());
     frmOthello next(clock, scores);
     AnswerModal<frmStart>([](frmStart* d) {
-        EXPECT_TRUE(d->chkTwoPlayers->isChecked()) << "a new window remembers the choice";
+        EXPECT_EQ(d->cboPlayers->currentIndex(), 1) << "a new window remembers the choice";
         d->cmdCancel->click();
     });
     next.mnuGameStatus()->trigger();
