@@ -1,7 +1,6 @@
 #include "app/game_driver.h"
 
 #include <QApplication>
-#include <QPointer>
 
 namespace tarvo {
 

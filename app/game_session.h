@@ -155,7 +155,6 @@ public:
     const GameState& state() const { return s_; }
     GameState& state() { return s_; }
     bool running() const { return running_; }
-    const std::array<Player, 2>& players() const { return players_; }
     // True when a single person plays the computer: the texts speak to them.
     bool OnePerson() const { return players_[0].human != players_[1].human; }
     const Player& PlayerOf(int16_t colour) const { return players_[colour == Black ? 0 : 1]; }
