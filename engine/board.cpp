@@ -33,6 +33,13 @@ template <int S, typename B> B MovesAlong(B mine, B theirs) {
 
 } // namespace
 
+std::string CellName(int cell) {
+    if (cell < 0) {
+        return "pass";
+    }
+    return {static_cast<char>('a' + cell % 8), static_cast<char>('1' + cell / 8)};
+}
+
 Position Opening() {
     return {Bit(CellIndex(4, 4)) | Bit(CellIndex(5, 5)),
             Bit(CellIndex(4, 5)) | Bit(CellIndex(5, 4))};

@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <string>
 
 namespace tarvo::engine {
 
@@ -132,6 +133,9 @@ inline Position Play(const Position& p, int cell) {
 inline Position Pass(const Position& p) {
     return {p.theirs, p.mine};
 }
+
+// A cell as its column letter and row digit, "f5"; "pass" for -1.
+std::string CellName(int cell);
 
 // The number of move sequences of `depth` moves, a pass counting as a move
 // and a finished game as a leaf.

@@ -52,13 +52,6 @@ std::optional<int> VertexOf(const std::string& word) {
     return CellIndex(w[1] - '0', w[0] - 'a' + 1);
 }
 
-std::string VertexName(int cell) {
-    if (cell < 0) {
-        return "pass";
-    }
-    return {static_cast<char>('a' + cell % 8), static_cast<char>('1' + cell / 8)};
-}
-
 template <typename T> std::optional<T> NumberOf(const std::string& word) {
     T value{};
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
@@ -230,7 +223,7 @@ GtpEngine::Reply GtpEngine::GenMove(const std::vector<std::string>& args) {
         cell = searcher_.Search(position, MoveLimits(black), stop).cell;
     }
     Place(black, cell);
-    return {true, VertexName(cell)};
+    return {true, CellName(cell)};
 }
 
 GtpEngine::Reply GtpEngine::TimeSettings(const std::vector<std::string>& args) {

@@ -1,0 +1,300 @@
+#include "app/game_record.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tarvo {
+
+namespace {
+
+using engine::Bit;
+using engine::Position;
+
+// A written move: a cell or kPassMove.
+struct Token {
+    int cell;
+};
+
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool IsSeparator(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0 || c == ',';
+}
+
+bool StartsWith(std::string_view text, std::string_view word) {
+    return text.size() >= word.size() && std::equal(word.begin(), word.end(), text.begin(),
+                                                    [](char w, char t) { return w == Lower(t); });
+}
+
+std::variant<std::vector<Token>, RecordError> ReadTokens(std::string_view text) {
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (IsSeparator(text[i])) {
+            ++i;
+            continue;
+        }
+        const std::string_view rest = text.substr(i);
+        const char column = Lower(rest[0]);
+        if (rest.size() >= 2 && column >= 'a' && column <= 'h' && rest[1] >= '1' &&
+            rest[1] <= '8') {
+            tokens.push_back({engine::CellIndex(rest[1] - '0', column - 'a' + 1)});
+            i += 2;
+            continue;
+        }
+        const std::size_t passLength = StartsWith(rest, "pass")                           ? 4
+                                       : StartsWith(rest, "pa") || StartsWith(rest, "--") ? 2
+                                                                                          : 0;
+        if (passLength > 0) {
+            tokens.push_back({kPassMove});
+            i += passLength;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && !IsSeparator(text[end]) && end - i < 12) {
+            ++end;
+        }
+        return RecordError{RecordError::Kind::UnreadableText, static_cast<int>(tokens.size()) + 1,
+                           std::string(text.substr(i, end - i))};
+    }
+    return tokens;
+}
+
+std::variant<Replay, RecordError> Play(StartPosition start, const std::vector<Token>& tokens) {
+    Replay replay;
+    replay.start = start;
+    Position p = StartOf(start);
+    int16_t colour = Black;
+    const auto pass = [&] {
+        replay.steps.push_back({colour, kPassMove, p});
+        p = engine::Pass(p);
+        colour = OpponentOf(colour);
+    };
+    const auto over = [&] { return engine::Moves(p) == 0 && engine::Moves(p.theirs, p.mine) == 0; };
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const int cell = tokens[i].cell;
+        if (over()) {
+            return RecordError{RecordError::Kind::AfterTheEnd, number, engine::CellName(cell)};
+        }
+        const engine::Bits moves = engine::Moves(p);
+        if (cell == kPassMove) {
+            if (moves != 0) {
+                return RecordError{RecordError::Kind::NeedlessPass, number, "pass"};
+            }
+            pass();
+            continue;
+        }
+        if (moves == 0) {
+            pass();
+        }
+        if ((engine::Moves(p) & Bit(cell)) == 0) {
+            return RecordError{RecordError::Kind::IllegalMove, number, engine::CellName(cell)};
+        }
+        replay.steps.push_back({colour, cell, p});
+        p = engine::Play(p, cell);
+        colour = OpponentOf(colour);
+    }
+    replay.over = over();
+    if (!replay.over && engine::Moves(p) == 0) {
+        pass();
+    }
+    replay.last = p;
+    replay.toMove = colour;
+    return replay;
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())) != 0) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool IsComment(std::string_view line) {
+    return line.empty() || line[0] == ';' || line[0] == '#';
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(), Lower);
+    return lower;
+}
+
+constexpr std::array<std::string_view, 3> kLevelNames = {"Classic", "Strong", "Expert"};
+
+std::optional<Player> ReadPlayer(std::string_view text) {
+    const std::string value = LowerCase(text);
+    if (value == "person") {
+        return Player{true, Level::Classic};
+    }
+    for (std::size_t i = 0; i < kLevelNames.size(); ++i) {
+        if (value == "computer " + LowerCase(kLevelNames[i])) {
+            return Player{false, static_cast<Level>(i)};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string WritePlayer(const Player& player) {
+    if (player.human) {
+        return "person";
+    }
+    std::string text = "computer ";
+    text += kLevelNames[static_cast<std::size_t>(player.level)];
+    return text;
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        lines.push_back(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return lines;
+}
+
+constexpr std::array<std::string_view, 5> kKeys = {"black", "white", "date", "result", "moves"};
+
+} // namespace
+
+engine::Position StartOf(StartPosition start) {
+    const Position blackOnD4 = engine::Opening();
+    return start == StartPosition::BlackOnD4 ? blackOnD4
+                                             : Position{blackOnD4.theirs, blackOnD4.mine};
+}
+
+std::array<int, 2> Replay::Counts() const {
+    const int mover = engine::Count(last.mine);
+    const int other = engine::Count(last.theirs);
+    return toMove == Black ? std::array<int, 2>{mover, other} : std::array<int, 2>{other, mover};
+}
+
+std::vector<int> Replay::Moves() const {
+    std::vector<int> moves;
+    for (const GameStep& step : steps) {
+        if (step.cell != kPassMove) {
+            moves.push_back(step.cell);
+        }
+    }
+    return moves;
+}
+
+std::variant<Replay, RecordError> ReplayMoves(StartPosition start, const std::vector<int>& moves) {
+    std::vector<Token> tokens;
+    for (const int cell : moves) {
+        tokens.push_back({cell});
+    }
+    return Play(start, tokens);
+}
+
+std::variant<Replay, RecordError> ReadTranscript(std::string_view text) {
+    auto tokens = ReadTokens(text);
+    if (auto* error = std::get_if<RecordError>(&tokens)) {
+        return *error;
+    }
+    const auto& written = std::get<std::vector<Token>>(tokens);
+    // No first move is legal from both starts: take the one it is legal from.
+    const auto first = std::ranges::find_if(written, [](Token t) { return t.cell != kPassMove; });
+    const bool whiteOnD4 =
+        first != written.end() &&
+        (engine::Moves(StartOf(StartPosition::WhiteOnD4)) & Bit(first->cell)) != 0;
+    return Play(whiteOnD4 ? StartPosition::WhiteOnD4 : StartPosition::BlackOnD4, written);
+}
+
+std::string WriteTranscript(const Replay& replay) {
+    std::string text;
+    for (const int cell : replay.Moves()) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += engine::CellName(cell);
+    }
+    return text;
+}
+
+std::string WriteRecord(const GameRecord& record) {
+    std::string text = "; Tarvo Othello game record\n";
+    text += "Black: " + WritePlayer(record.players[0]) + "\n";
+    text += "White: " + WritePlayer(record.players[1]) + "\n";
+    if (!record.date.empty()) {
+        text += "Date: " + record.date + "\n";
+    }
+    text += "Result: ";
+    if (record.replay.over) {
+        const auto counts = record.replay.Counts();
+        text += std::to_string(counts[0]) + "-" + std::to_string(counts[1]);
+    } else {
+        text += "unfinished";
+    }
+    text += "\nMoves: " + WriteTranscript(record.replay) + "\n";
+    return text;
+}
+
+std::variant<GameRecord, RecordError> ReadRecord(std::string_view text) {
+    const std::vector<std::string_view> lines = Lines(text);
+    const auto keyOf = [](std::string_view line) {
+        const std::size_t colon = line.find(':');
+        return colon == std::string_view::npos ? std::string()
+                                               : LowerCase(Trim(line.substr(0, colon)));
+    };
+    const bool bare = std::ranges::none_of(lines, [&](std::string_view line) {
+        return std::ranges::find(kKeys, keyOf(Trim(line))) != kKeys.end();
+    });
+    if (bare) {
+        std::string moves;
+        for (const std::string_view line : lines) {
+            if (!IsComment(Trim(line))) {
+                moves += std::string(line) + "\n";
+            }
+        }
+        auto replay = ReadTranscript(moves);
+        if (auto* error = std::get_if<RecordError>(&replay)) {
+            return *error;
+        }
+        return GameRecord{{Player{}, Player{}}, {}, std::get<Replay>(std::move(replay))};
+    }
+    GameRecord record{{Player{}, Player{}}, {}, {}};
+    bool movesRead = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = Trim(lines[i]);
+        if (IsComment(line)) {
+            continue;
+        }
+        const int number = static_cast<int>(i) + 1;
+        const std::size_t colon = line.find(':');
+        if (colon == std::string_view::npos) {
+            return RecordError{RecordError::Kind::UnreadableLine, number, std::string(line)};
+        }
+        const std::string key = keyOf(line);
+        const std::string_view value = Trim(line.substr(colon + 1));
+        if (key == "black" || key == "white") {
+            const std::optional<Player> player = ReadPlayer(value);
+            if (!player) {
+                return RecordError{RecordError::Kind::UnreadableLine, number, std::string(line)};
+            }
+            record.players[key == "black" ? 0 : 1] = *player;
+        } else if (key == "date") {
+            record.date = value;
+        } else if (key == "moves") {
+            auto replay = ReadTranscript(value);
+            if (auto* error = std::get_if<RecordError>(&replay)) {
+                return *error;
+            }
+            record.replay = std::get<Replay>(std::move(replay));
+            movesRead = true;
+        }
+    }
+    if (!movesRead) {
+        return RecordError{RecordError::Kind::NoMoves, 0, {}};
+    }
+    return record;
+}
+
+} // namespace tarvo
