@@ -106,10 +106,11 @@ void GameSession::EndGame() {
     }
 }
 
-void GameSession::Start(Player black, Player white) {
+void GameSession::Start(Player black, Player white, GameStart from) {
     s_.StopFlag = true;
     EndGame();
     players_ = {black, white};
+    start_ = std::move(from);
     // Lowered at each of the computer's moves to the level it played at.
     weakest_ = Level::Expert;
     // In a game of one person against the computer the person's colour is
@@ -170,16 +171,36 @@ event::GameOver GameSession::Result(Ending ending, int16_t closedIn) const {
     return over;
 }
 
+int16_t GameSession::SetUpStart() {
+    moves_ = start_.moves;
+    played_ = moves_.size();
+    const Replay replay = std::get<Replay>(ReplayMoves(start_.start, start_.moves));
+    for (int r = 1; r <= 8; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            const engine::Bits cell = engine::Bit(engine::CellIndex(r, c));
+            s_.Board(r, c) = (replay.last.mine & cell) != 0     ? replay.toMove
+                             : (replay.last.theirs & cell) != 0 ? OpponentOf(replay.toMove)
+                                                                : Empty;
+        }
+    }
+    s_.MoveCount = static_cast<int16_t>(played_);
+    return replay.toMove;
+}
+
+GameStart GameSession::Moves() const {
+    return {start_.start, {moves_.begin(), moves_.begin() + static_cast<std::ptrdiff_t>(played_)}};
+}
+
 GameSession::Game GameSession::Play() {
     try {
         InitBoard(s_);
+        int16_t mover = SetUpStart();
         history_.clear();
         undone_.clear();
         undoRequested_ = redoRequested_ = false;
         assisted_ = false;
         Emit(event::BoardHidden{false});
         Emit(event::BoardDrawn{});
-        int16_t mover = Black;
         // The side before this turn found no move.
         bool passedBefore = false;
         // A person's turn begins with "Your turn ..."; after a taken cell it
@@ -234,6 +255,7 @@ GameSession::Game GameSession::Play() {
                     }
                     undoRequested_ = redoRequested_ = false;
                     s_ = history_.back();
+                    played_ = static_cast<std::size_t>(s_.MoveCount);
                     mover = s_.HumanColor;
                     Emit(event::BoardRestored{s_.MoveCount});
                     Emit(event::BoardDrawn{});
@@ -347,6 +369,9 @@ GameSession::Game GameSession::Play() {
                         }
                     }
                 }
+                moves_.resize(played_);
+                moves_.push_back(engine::CellIndex(played.first, played.second));
+                played_ = moves_.size();
                 Emit(move);
                 co_await Delay(1000);
                 if (MustReturn()) {

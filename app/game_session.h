@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/game_record.h"
+#include "app/player.h"
 #include "game/game_state.h"
 #include "game/random_source.h"
 #include "game/rules.h"
@@ -16,14 +18,6 @@ namespace tarvo {
 
 // A cell as row and column, 1 to 8.
 using Cell = std::pair<int, int>;
-
-// Who plays a side: a person at this screen, or the computer at a level.
-enum class Level { Classic, Strong, Expert };
-struct Player {
-    bool human = true;
-    Level level = Level::Classic; // the computer's, while it plays the side
-    bool operator==(const Player&) const = default;
-};
 
 // What the status line says; the window words it in its language.
 enum class Status {
@@ -114,6 +108,12 @@ public:
     virtual RandomSource& Random() = 0;
 };
 
+// Where a game begins: a starting position and the moves played from it.
+struct GameStart {
+    StartPosition start = StartPosition::BlackOnD4;
+    std::vector<int> moves; // legal there, passes left out
+};
+
 // One game at a time between two players, as a state machine: inputs in,
 // events and requests out. Where the game pauses, waits for a person or
 // thinks, it asks its driver and returns; nothing in it waits or sleeps.
@@ -124,8 +124,9 @@ public:
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    // Starts a new game, ending any other first.
-    void Start(Player black, Player white);
+    // Starts a new game, ending any other first; it goes on from the moves
+    // of `from`, which an undo cannot take back.
+    void Start(Player black, Player white, GameStart from = {});
     // Ends the game, which records nothing.
     void Stop();
     // A person chose the cell (row and column 1 to 8; anything else is
@@ -158,12 +159,16 @@ public:
     // True when a single person plays the computer: the texts speak to them.
     bool OnePerson() const { return players_[0].human != players_[1].human; }
     const Player& PlayerOf(int16_t colour) const { return players_[colour == Black ? 0 : 1]; }
+    // The moves of the latest game, as far as it went.
+    GameStart Moves() const;
 
 private:
     struct Game;
     struct Suspend;
 
     Game Play();
+    // Puts the pieces of the start on the board; returns the side to move.
+    int16_t SetUpStart();
     Suspend Delay(int ms);
     // A side without a move: said, announced, and two seconds' pause.
     Suspend Pass(Status status, int16_t colour);
@@ -182,6 +187,11 @@ private:
     SessionDriver& driver_;
     GameState s_;
     std::array<Player, 2> players_;
+    GameStart start_;
+    // Every move from the start, and how many of them stand: moves taken
+    // back stay until a new one replaces them, for a redo.
+    std::vector<int> moves_;
+    std::size_t played_ = 0;
     bool running_ = false;
     std::coroutine_handle<> game_;      // the game's frame, while it is not finished
     std::coroutine_handle<> suspended_; // where it waits for an answer

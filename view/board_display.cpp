@@ -158,19 +158,20 @@ void BoardDisplay::SnapshotBoard(int movesBefore) {
     QBuffer buffer(&kept.png);
     buffer.open(QIODevice::WriteOnly);
     pictures_.picB->image().save(&buffer, "PNG");
-    snapshots_.resize(std::min(snapshots_.size(), static_cast<std::size_t>(movesBefore)));
-    snapshots_.push_back(std::move(kept));
+    snapshots_.erase(snapshots_.lower_bound(movesBefore), snapshots_.end());
+    snapshots_.emplace(movesBefore, std::move(kept));
 }
 
 void BoardDisplay::RestoreSnapshot(int moveCount) {
     PictureBox& picB = *pictures_.picB;
     QLabel& label = *pictures_.lblWinst[1];
-    if (moveCount <= 0 || static_cast<std::size_t>(moveCount) > snapshots_.size()) {
+    const auto found = snapshots_.find(moveCount - 1);
+    if (found == snapshots_.end()) {
         picB.Clear();
         label.setText(QString());
         return;
     }
-    const Snapshot& kept = snapshots_[static_cast<std::size_t>(moveCount) - 1];
+    const Snapshot& kept = found->second;
     QImage image = QImage::fromData(kept.png, "PNG");
     image.setDevicePixelRatio(picB.image().devicePixelRatio());
     picB.SetImage(image);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -96,7 +97,7 @@ private:
     };
 
     BoardPictures pictures_;
-    std::vector<Snapshot> snapshots_;
+    std::map<int, Snapshot> snapshots_; // by the moves before it: a game may start late
     QString turnName_;
 };
 

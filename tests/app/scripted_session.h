@@ -31,6 +31,8 @@ public:
     // The players of a game started by "b" or "w": the person and the
     // computer, or these when set.
     std::optional<std::pair<Player, Player>> players;
+    // Where a game started by "b" or "w" begins.
+    GameStart from;
 
     // Events separated by blanks: "35" a release over row 3, column 5;
     // "x15,100" a release at that pixel; "k7" the key 7; "s+" or "s-" Stop
@@ -98,7 +100,7 @@ private:
         const auto [black, white] = players               ? *players
                                     : *colourAnswer_ == 1 ? std::pair{computer, person}
                                                           : std::pair{person, computer};
-        session.Start(black, white);
+        session.Start(black, white, from);
     }
     void Run();
     void RunEvent(const std::string& e);

@@ -178,6 +178,30 @@ TEST(TurnLoop, AnyPairOfPlayers) {
     }
 }
 
+// A game that goes on from the published start after f5, with White to
+// move; an undo goes back no further than where it began.
+TEST(TurnLoop, GoesOnFromTheMovesOfAnother) {
+    const int f5 = engine::CellIndex(5, 6);
+    const int d6 = engine::CellIndex(6, 4);
+    const struct {
+        const char* script;
+        std::vector<int> moves;
+    } games[] = {{"64", {f5, d6}}, {"64 u", {f5}}, {"64 u u", {f5}}};
+    for (const auto& game : games) {
+        ScriptedDriver w;
+        w.players = {{true, Level::Classic}, {true, Level::Classic}};
+        w.from = {StartPosition::WhiteOnD4, {f5}};
+        w.Script(game.script);
+        w.StartGame(0);
+        EXPECT_NE(w.Log().find("status: White's turn|owner: White|mark 64|pause 500|White plays "
+                               "64|gained 1|"),
+                  std::string::npos)
+            << w.Log();
+        EXPECT_EQ(w.session.Moves().moves, game.moves) << game.script;
+        EXPECT_EQ(w.session.state().MoveCount, static_cast<int16_t>(game.moves.size()));
+    }
+}
+
 // Stop, then Start in the stopped game's pause, a thousand times: one game
 // lives on, and each starts from the same depth of the stack.
 TEST(TurnLoop, NoGameRunsInsideAnother) {
