@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <span>
 
 namespace tarvo::engine {
@@ -186,6 +187,14 @@ int Evaluate(const Position& p) {
     const int empties = p.Empties();
     const int discs = empties < 20 ? (Count(p.mine) - Count(p.theirs)) * (20 - empties) / 8 : 0;
     return 3 * mobility + frontier + corners + 4 * stable + discs;
+}
+
+int ScoreInDiscs(int score) {
+    constexpr double kPointsPerDisc = 3.0;
+    const double discs = std::abs(score) >= kDiscWorth / 2
+                             ? static_cast<double>(score) / kDiscWorth
+                             : static_cast<double>(score) / kPointsPerDisc;
+    return std::clamp(static_cast<int>(std::lround(discs)), -64, 64);
 }
 
 struct Searcher::Entry {

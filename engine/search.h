@@ -33,6 +33,11 @@ struct Result {
 // game, the discs themselves.
 int Evaluate(const Position& p);
 
+// A searched score in final discs for the side to move: a result the search
+// saw to the end as it is, an evaluation by what a disc is worth in it, as
+// fitted to exact results by bench/eval_bench.
+int ScoreInDiscs(int score);
+
 // Searches positions with a transposition table of its own, allocated once.
 // A search that is told to stop, or that runs out of time, returns at once
 // with the best move it has found.
