@@ -1,5 +1,6 @@
 #include "app/frm_othello.h"
 
+#include "app/game_files.h"
 #include "app/game_listeners.h"
 #include "app/game_texts.h"
 #include "app/main_actions.h"
@@ -13,6 +14,7 @@
 #include "view/board_accessible.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -20,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
@@ -97,6 +100,11 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
         {actions_.undo, &frmOthello::mnuGameUndo_Click},
         {actions_.redo, &frmOthello::mnuGameRedo_Click},
         {actions_.hint, &frmOthello::mnuGameHint_Click},
+        {actions_.review, &frmOthello::mnuGameReview_Click},
+        {actions_.open, &frmOthello::mnuGameOpen_Click},
+        {actions_.save, &frmOthello::mnuGameSave_Click},
+        {actions_.copy, &frmOthello::mnuGameCopy_Click},
+        {actions_.paste, &frmOthello::mnuGamePaste_Click},
         {actions_.score, &frmOthello::mnuGameScore_Click},
         {actions_.exit, &frmOthello::mnuGameExit_Click},
         {actions_.helpTopics, &frmOthello::mnuHelpTopics_Click},
@@ -163,14 +171,26 @@ void frmOthello::BuildStatusBar() {
     StatusBar1_->setGeometry(0, kClientSize.height() - height, kClientSize.width(), height);
 }
 
+bool frmOthello::ConfirmStop() {
+    return QMessageBox::question(this, tr("Stop game"),
+                                 tr("Are you sure you want to stop this game?"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 void frmOthello::mnuGameStatus_Click() {
+    if (!session().running()) {
+        StartGame({});
+    } else if (ConfirmStop()) {
+        session().Stop();
+    }
+}
+
+void frmOthello::StartGame(const GameStart& from) {
     if (session().running()) {
-        if (QMessageBox::question(this, tr("Stop game"),
-                                  tr("Are you sure you want to stop this game?"),
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-            session().Stop();
+        if (!ConfirmStop()) {
+            return;
         }
-        return;
+        session().Stop();
     }
     frmStart dialog(this, opponents_);
     dialog.exec();
@@ -185,10 +205,11 @@ void frmOthello::mnuGameStatus_Click() {
     const Player person{true, level_};
     const Player computer{false, level_};
     if (opponents_ == Opponents::Computer) {
-        choice->colour == 1 ? session().Start(computer, person) : session().Start(person, computer);
+        choice->colour == 1 ? session().Start(computer, person, from)
+                            : session().Start(person, computer, from);
     } else {
         const Player both = opponents_ == Opponents::TwoPlayers ? person : computer;
-        session().Start(both, both);
+        session().Start(both, both, from);
     }
 }
 
@@ -358,8 +379,16 @@ void frmOthello::OnEvent(const SessionEvent& e) {
 
 void frmOthello::ShowBox(const SessionEvent& e) {
     if (const auto* over = std::get_if<event::GameOver>(&e)) {
-        QMessageBox::information(this, kAppTitle,
-                                 ResultText(*over, state().HumanColor, session().OnePerson()));
+        QMessageBox box(QMessageBox::Information, kAppTitle,
+                        ResultText(*over, state().HumanColor, session().OnePerson()),
+                        QMessageBox::Ok, this);
+        QPushButton* review = box.addButton(tr("Re&view game"), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        if (box.clickedButton() == review) {
+            // Once the game has ended, which closing the box does.
+            QTimer::singleShot(0, this, [this] { ReviewGame(LatestGame()); });
+        }
     } else {
         QMessageBox::warning(this, kAppTitle, tr("Outside playing board area!"));
     }
@@ -382,6 +411,51 @@ void frmOthello::mnuGameRedo_Click() {
 
 void frmOthello::mnuGameHint_Click() {
     comforts_.AskHint();
+}
+
+GameRecord frmOthello::LatestGame() const {
+    const GameSession& game = driver_.session();
+    const GameStart moves = game.Moves();
+    return {{game.PlayerOf(Black), game.PlayerOf(White)},
+            QDate::currentDate().toString(Qt::ISODate).toStdString(),
+            std::get<Replay>(ReplayMoves(moves.start, moves.moves))};
+}
+
+ReviewWindow* frmOthello::ReviewGame(GameRecord record) {
+    auto* review = new ReviewWindow(
+        std::move(record),
+        [this](const GameStart& from) {
+            QTimer::singleShot(0, this, [this, from] { StartGame(from); });
+        },
+        this);
+    review->setAttribute(Qt::WA_DeleteOnClose);
+    review->open();
+    return review;
+}
+
+void frmOthello::mnuGameReview_Click() {
+    ReviewGame(LatestGame());
+}
+
+void frmOthello::mnuGameOpen_Click() {
+    if (std::optional<GameRecord> record = OpenGameRecord(this)) {
+        ReviewGame(std::move(*record));
+    }
+}
+
+void frmOthello::mnuGameSave_Click() {
+    SaveGameRecord(this, LatestGame());
+}
+
+void frmOthello::mnuGameCopy_Click() {
+    QApplication::clipboard()->setText(
+        QString::fromStdString(WriteTranscript(LatestGame().replay)));
+}
+
+void frmOthello::mnuGamePaste_Click() {
+    if (std::optional<GameRecord> record = PastedGame(this)) {
+        ReviewGame(std::move(*record));
+    }
 }
 
 void frmOthello::ShowRunning(bool running) {

@@ -4,6 +4,7 @@
 #include "app/game_driver.h"
 #include "app/help_viewer.h"
 #include "app/main_actions.h"
+#include "app/review_window.h"
 #include "dialogs/frm_start.h"
 #include "scores/score_table.h"
 #include "view/board_display.h"
@@ -49,6 +50,17 @@ public:
     void mnuGameUndo_Click();
     void mnuGameRedo_Click();
     void mnuGameHint_Click();
+    // Game > Review game, Open game, Save game, Copy and Paste transcript: the
+    // latest game, or one from a file or the clipboard, in the review.
+    void mnuGameReview_Click();
+    void mnuGameOpen_Click();
+    void mnuGameSave_Click();
+    void mnuGameCopy_Click();
+    void mnuGamePaste_Click();
+    // The review of a game, from which a new game may go on.
+    ReviewWindow* ReviewGame(GameRecord record);
+    // The latest game as a record, dated today.
+    GameRecord LatestGame() const;
     // Game > Level: applies from the computer's next move and is remembered.
     void SetLevel(Level level);
     // Game > Show legal moves: dots on the cells the human may play while
@@ -94,6 +106,9 @@ private:
     void OnEvent(const SessionEvent& event);
     void ShowBox(const SessionEvent& event);
     void ShowRunning(bool running);
+    bool ConfirmStop();
+    // Asks who plays, and starts a game from `from`, after stopping one that runs.
+    void StartGame(const GameStart& from);
 
     QWidget* client_;
     BoardPictures pictures_;

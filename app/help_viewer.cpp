@@ -35,6 +35,8 @@ QString HelpAnchor(int context) {
         return QStringLiteral("web");
     case 15:
         return QStringLiteral("about");
+    case 16:
+        return QStringLiteral("review");
     default:
         return QStringLiteral("contents");
     }

@@ -56,6 +56,17 @@ MainActions BuildActions(QMenuBar* menuBar, QToolBar* toolbar, QObject* menuKeys
         aid->setEnabled(false);
     }
     game->addSeparator();
+    a.review = Add(game, "mnuGameReview", QT_TRANSLATE_NOOP("frmOthello", "Re&view game"),
+                   Qt::CTRL | Qt::Key_R, 16);
+    a.open = Add(game, "mnuGameOpen", QT_TRANSLATE_NOOP("frmOthello", "&Open game..."),
+                 Qt::CTRL | Qt::Key_O, 16);
+    a.save = Add(game, "mnuGameSave", QT_TRANSLATE_NOOP("frmOthello", "Save g&ame..."),
+                 Qt::CTRL | Qt::Key_S, 16);
+    a.copy = Add(game, "mnuGameCopy", QT_TRANSLATE_NOOP("frmOthello", "Cop&y transcript"),
+                 Qt::CTRL | Qt::Key_C, 16);
+    a.paste = Add(game, "mnuGamePaste", QT_TRANSLATE_NOOP("frmOthello", "&Paste transcript"),
+                  Qt::CTRL | Qt::Key_V, 16);
+    game->addSeparator();
     a.score = Add(game, "mnuGameScore", QT_TRANSLATE_NOOP("frmOthello", "S&core sheet"),
                   Qt::CTRL | Qt::Key_G, 12);
     QMenu* levels = game->addMenu(Tr(QT_TRANSLATE_NOOP("frmOthello", "&Level")));

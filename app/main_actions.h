@@ -24,6 +24,11 @@ struct MainActions {
     QAction* undo;
     QAction* redo;
     QAction* hint;
+    QAction* review; // the latest game
+    QAction* open;
+    QAction* save;
+    QAction* copy;
+    QAction* paste;
     QAction* score;
     std::array<QAction*, 3> levels; // Classic, Strong, Expert
     QAction* legal;

@@ -40,6 +40,77 @@
     </message>
 </context>
 <context>
+    <name>GameFiles</name>
+    <message>
+        <source>Game records (*.txt);;All files (*)</source>
+        <translation>Partien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>move %1, &quot;%2&quot;, is not a move</source>
+        <translation>Zug %1, „%2“, ist kein Zug</translation>
+    </message>
+    <message>
+        <source>move %1, %2, is not a legal move</source>
+        <translation>Zug %1, %2, ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>move %1 is a pass, but the side to move has a move</source>
+        <translation>Zug %1 ist ein Passen, aber die Seite am Zug kann ziehen</translation>
+    </message>
+    <message>
+        <source>move %1, %2, comes after the end of the game</source>
+        <translation>Zug %1, %2, kommt nach dem Ende der Partie</translation>
+    </message>
+    <message>
+        <source>line %1 cannot be read: &quot;%2&quot;</source>
+        <translation>Zeile %1 ist nicht lesbar: „%2“</translation>
+    </message>
+    <message>
+        <source>it has no line of moves</source>
+        <translation>sie hat keine Zeile mit Zügen</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is too large to be a game record</source>
+        <translation>sie ist zu groß für eine Partie</translation>
+    </message>
+    <message>
+        <source>game %1.txt</source>
+        <translation>Partie %1.txt</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Partie speichern</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: %2.</source>
+        <translation>Die Partie konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Open game</source>
+        <translation>Partie öffnen</translation>
+    </message>
+    <message>
+        <source>%1 holds no game that can be shown: %2. Nothing was played from it.</source>
+        <translation>%1 enthält keine Partie, die sich zeigen lässt: %2. Daraus wurde nichts gespielt.</translation>
+    </message>
+    <message>
+        <source>Paste transcript</source>
+        <translation>Zugfolge einfügen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no game that can be shown: %1. Nothing was played from it.</source>
+        <translation>Die Zwischenablage enthält keine Partie, die sich zeigen lässt: %1. Daraus wurde nichts gespielt.</translation>
+    </message>
+</context>
+<context>
     <name>GameTexts</name>
     <message>
         <source>Black</source>
@@ -187,6 +258,133 @@
     <message>
         <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help document %1 could not be opened.&lt;/p&gt;%2&lt;p&gt;The game goes on as before.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Die Hilfe ist nicht verfügbar&lt;/h2&gt;&lt;p&gt;Das Hilfedokument %1 konnte nicht geöffnet werden.&lt;/p&gt;%2&lt;p&gt;Das Spiel geht weiter wie bisher.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>Score graph</source>
+        <translation>Verlauf der Bewertung</translation>
+    </message>
+    <message>
+        <source>Black&apos;s final discs with best play after each move</source>
+        <translation>Die Steine, die Schwarz bei bestem Spiel nach jedem Zug am Ende mehr hat</translation>
+    </message>
+    <message>
+        <source>S&amp;top analysis</source>
+        <translation>Analyse an&amp;halten</translation>
+    </message>
+    <message>
+        <source>&amp;Play from here</source>
+        <translation>Von hier &amp;weiterspielen</translation>
+    </message>
+    <message>
+        <source>Review game</source>
+        <translation>Partie durchsehen</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Analysing %v of %m positions</source>
+        <translation>Analysiere Stellung %v von %m</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>&amp;Copy transcript</source>
+        <translation>Zugfolge &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save game...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>Analysis stopped after %v of %m positions</source>
+        <translation>Analyse nach %v von %m Stellungen angehalten</translation>
+    </message>
+    <message>
+        <source>Analysis complete</source>
+        <translation>Analyse abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>%1 passes</source>
+        <translation>%1 passt</translation>
+    </message>
+    <message>
+        <source>not yet scored</source>
+        <translation>noch nicht bewertet</translation>
+    </message>
+    <message>
+        <source>best move</source>
+        <translation>bester Zug</translation>
+    </message>
+    <message>
+        <source>move %1, %2 %3, %4</source>
+        <translation>Zug %1, %2 %3, %4</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>bester</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>Not yet scored</source>
+        <translation>Noch nicht bewertet</translation>
+    </message>
+    <message>
+        <source>The best move: %1</source>
+        <translation>Der beste Zug: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 was best</source>
+        <translation>%1: %2 war am besten</translation>
+    </message>
+    <message>
+        <source>(an estimate)</source>
+        <translation>(geschätzt)</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Costliest moves of %1: %2</source>
+        <translation>Teuerste Züge von %1: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>lost 1 disc</source>
+        <translation>1 Stein verloren</translation>
+    </message>
+    <message>
+        <source>lost %1 discs</source>
+        <translation>%1 Steine verloren</translation>
+    </message>
+    <message>
+        <source>lost about 1 disc</source>
+        <translation>etwa 1 Stein verloren</translation>
+    </message>
+    <message>
+        <source>lost about %1 discs</source>
+        <translation>etwa %1 Steine verloren</translation>
     </message>
 </context>
 <context>
@@ -466,6 +664,26 @@ Software finden Sie auf der Website von Tarvo:</translation>
     <message>
         <source>&amp;Redo move</source>
         <translation>Zug &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>Re&amp;view game</source>
+        <translation>Partie &amp;durchsehen</translation>
+    </message>
+    <message>
+        <source>&amp;Open game...</source>
+        <translation>Partie ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Save g&amp;ame...</source>
+        <translation>Partie s&amp;peichern...</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y transcript</source>
+        <translation>Zugfolge k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste transcript</source>
+        <translation>Zugfolge ei&amp;nfügen</translation>
     </message>
 </context>
 <context>

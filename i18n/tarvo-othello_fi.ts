@@ -40,6 +40,77 @@
     </message>
 </context>
 <context>
+    <name>GameFiles</name>
+    <message>
+        <source>Game records (*.txt);;All files (*)</source>
+        <translation>Pelitallenteet (*.txt);;Kaikki tiedostot (*)</translation>
+    </message>
+    <message>
+        <source>move %1, &quot;%2&quot;, is not a move</source>
+        <translation>siirto %1, ”%2”, ei ole siirto</translation>
+    </message>
+    <message>
+        <source>move %1, %2, is not a legal move</source>
+        <translation>siirto %1, %2, ei ole sallittu</translation>
+    </message>
+    <message>
+        <source>move %1 is a pass, but the side to move has a move</source>
+        <translation>siirto %1 on passaus, vaikka vuorossa olevalla on siirto</translation>
+    </message>
+    <message>
+        <source>move %1, %2, comes after the end of the game</source>
+        <translation>siirto %1, %2, tulee pelin päättymisen jälkeen</translation>
+    </message>
+    <message>
+        <source>line %1 cannot be read: &quot;%2&quot;</source>
+        <translation>riviä %1 ei voi lukea: ”%2”</translation>
+    </message>
+    <message>
+        <source>it has no line of moves</source>
+        <translation>siinä ei ole siirtoriviä</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>tiedostoa ei ole</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>se ei ole tavallinen tiedosto</translation>
+    </message>
+    <message>
+        <source>it is too large to be a game record</source>
+        <translation>se on liian suuri pelitallenteeksi</translation>
+    </message>
+    <message>
+        <source>game %1.txt</source>
+        <translation>peli %1.txt</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Tallenna peli</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: %2.</source>
+        <translation>Peliä ei voitu tallentaa tiedostoon %1: %2.</translation>
+    </message>
+    <message>
+        <source>Open game</source>
+        <translation>Hae peli</translation>
+    </message>
+    <message>
+        <source>%1 holds no game that can be shown: %2. Nothing was played from it.</source>
+        <translation>%1 ei sisällä näytettävää peliä: %2. Siitä ei pelattu mitään.</translation>
+    </message>
+    <message>
+        <source>Paste transcript</source>
+        <translation>Liitä siirrot</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no game that can be shown: %1. Nothing was played from it.</source>
+        <translation>Leikepöydällä ei ole näytettävää peliä: %1. Siitä ei pelattu mitään.</translation>
+    </message>
+</context>
+<context>
     <name>GameTexts</name>
     <message>
         <source>Black</source>
@@ -187,6 +258,133 @@
     <message>
         <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help document %1 could not be opened.&lt;/p&gt;%2&lt;p&gt;The game goes on as before.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Ohje ei ole saatavilla&lt;/h2&gt;&lt;p&gt;Ohjetiedostoa %1 ei voitu avata.&lt;/p&gt;%2&lt;p&gt;Peli jatkuu ennallaan.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Board</source>
+        <translation>Pelilauta</translation>
+    </message>
+    <message>
+        <source>Score graph</source>
+        <translation>Arviokäyrä</translation>
+    </message>
+    <message>
+        <source>Black&apos;s final discs with best play after each move</source>
+        <translation>Mustan lopputulos parhaalla pelillä kunkin siirron jälkeen</translation>
+    </message>
+    <message>
+        <source>S&amp;top analysis</source>
+        <translation>&amp;Keskeytä analyysi</translation>
+    </message>
+    <message>
+        <source>&amp;Play from here</source>
+        <translation>&amp;Pelaa tästä</translation>
+    </message>
+    <message>
+        <source>Review game</source>
+        <translation>Pelin analyysi</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Siirrot</translation>
+    </message>
+    <message>
+        <source>Analysing %v of %m positions</source>
+        <translation>Analysoidaan asemaa %v/%m</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyysi</translation>
+    </message>
+    <message>
+        <source>&amp;Copy transcript</source>
+        <translation>K&amp;opioi siirrot</translation>
+    </message>
+    <message>
+        <source>&amp;Save game...</source>
+        <translation>&amp;Tallenna peli...</translation>
+    </message>
+    <message>
+        <source>Analysis stopped after %v of %m positions</source>
+        <translation>Analyysi keskeytetty %v/%m aseman jälkeen</translation>
+    </message>
+    <message>
+        <source>Analysis complete</source>
+        <translation>Analyysi valmis</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Alku</translation>
+    </message>
+    <message>
+        <source>%1 passes</source>
+        <translation>%1 passaa</translation>
+    </message>
+    <message>
+        <source>not yet scored</source>
+        <translation>ei vielä arvioitu</translation>
+    </message>
+    <message>
+        <source>best move</source>
+        <translation>paras siirto</translation>
+    </message>
+    <message>
+        <source>move %1, %2 %3, %4</source>
+        <translation>siirto %1, %2 %3, %4</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>paras</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>Not yet scored</source>
+        <translation>Ei vielä arvioitu</translation>
+    </message>
+    <message>
+        <source>The best move: %1</source>
+        <translation>Paras siirto: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 was best</source>
+        <translation>%1: %2 oli paras</translation>
+    </message>
+    <message>
+        <source>(an estimate)</source>
+        <translation>(arvio)</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Costliest moves of %1: %2</source>
+        <translation>Kalleimmat siirrot, %1: %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ei yhtään</translation>
+    </message>
+    <message>
+        <source>lost 1 disc</source>
+        <translation>menetti 1 kiven</translation>
+    </message>
+    <message>
+        <source>lost %1 discs</source>
+        <translation>menetti %1 kiveä</translation>
+    </message>
+    <message>
+        <source>lost about 1 disc</source>
+        <translation>menetti noin 1 kiven</translation>
+    </message>
+    <message>
+        <source>lost about %1 discs</source>
+        <translation>menetti noin %1 kiveä</translation>
     </message>
 </context>
 <context>
@@ -466,6 +664,26 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
     <message>
         <source>&amp;Redo move</source>
         <translation>T&amp;ee siirto uudelleen</translation>
+    </message>
+    <message>
+        <source>Re&amp;view game</source>
+        <translation>Anal&amp;ysoi peli</translation>
+    </message>
+    <message>
+        <source>&amp;Open game...</source>
+        <translation>&amp;Hae peli...</translation>
+    </message>
+    <message>
+        <source>Save g&amp;ame...</source>
+        <translation>Talle&amp;nna peli...</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y transcript</source>
+        <translation>&amp;Kopioi siirrot</translation>
+    </message>
+    <message>
+        <source>&amp;Paste transcript</source>
+        <translation>Liitä siirr&amp;ot</translation>
     </message>
 </context>
 <context>

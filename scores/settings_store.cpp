@@ -102,15 +102,9 @@ void Write(const QString& path, const SettingsDocument& document) {
              QCoreApplication::translate(
                  "SettingsStore", "the settings would grow too large, so nothing was changed"));
     }
-    const QFileInfo info(path);
-    RemoveLeftovers(info);
-    // Unbuffered, so that a write the disk cannot hold fails here; a buffered
-    // one would fail only in commit(), which then still replaces the file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(text) != text.size() || !file.commit()) {
-        const QString why = WriteFailure(info.absolutePath(), file.errorString(), text.size());
-        file.cancelWriting();
+    RemoveLeftovers(QFileInfo(path));
+    const QString why = ReplaceFile(path, text);
+    if (!why.isEmpty()) {
         Fail(path, why);
     }
 }
@@ -174,6 +168,20 @@ KeyValues IntactKeys(const QString& path, const SettingsDocument& document, cons
 }
 
 } // namespace
+
+QString ReplaceFile(const QString& path, const QByteArray& text) {
+    // Unbuffered, so that a write the disk cannot hold fails here; a buffered
+    // one would fail only in commit(), which then still replaces the file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(text) != text.size() || !file.commit()) {
+        const QString why =
+            WriteFailure(QFileInfo(path).absolutePath(), file.errorString(), text.size());
+        file.cancelWriting();
+        return why;
+    }
+    return {};
+}
 
 SettingsStore::SettingsStore(QString filePath) : path_(std::move(filePath)) {}
 

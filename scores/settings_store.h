@@ -7,6 +7,10 @@
 
 namespace tarvo {
 
+// Replaces the file at `path` with `text` whole, or leaves it as it was.
+// Returns why it could not, or nothing.
+QString ReplaceFile(const QString& path, const QByteArray& text);
+
 // The per-user settings store: values addressed by application, section and
 // key, kept in one human-readable file. Keys are listed in the order of their
 // first creation. Every change reads, changes and replaces the whole file
