@@ -418,7 +418,7 @@ GameRecord frmOthello::LatestGame() const {
     const GameStart moves = game.Moves();
     return {{game.PlayerOf(Black), game.PlayerOf(White)},
             QDate::currentDate().toString(Qt::ISODate).toStdString(),
-            std::get<Replay>(ReplayMoves(moves.start, moves.moves))};
+            std::get<Replay>(ReplayMoves(moves.setup, moves.moves))};
 }
 
 ReviewWindow* frmOthello::ReviewGame(GameRecord record) {

@@ -12,12 +12,8 @@ GameAnalysis::GameAnalysis(const Replay& replay, AnalysisDepth depth) : depth_(d
             cells_.push_back(step.cell);
         }
     }
-    if (placements_.empty()) {
-        return;
-    }
-    const GameStep& last = replay.steps[static_cast<std::size_t>(placements_.back())];
-    positions_.push_back(engine::Play(last.before, last.cell));
-    movers_.push_back(OpponentOf(last.colour));
+    positions_.push_back(replay.last);
+    movers_.push_back(replay.toMove);
     scores_.resize(positions_.size());
     moves_.resize(placements_.size());
 }
@@ -38,7 +34,13 @@ GameAnalysis::PositionScore GameAnalysis::Score(engine::Searcher& searcher,
     return {engine::ScoreInDiscs(r.score), r.cell, r.exact};
 }
 
-std::optional<int> GameAnalysis::Next(engine::Searcher& searcher, const std::atomic<bool>& stop) {
+GameAnalysis::Value GameAnalysis::ValueOf(int position) const {
+    const auto j = static_cast<std::size_t>(position);
+    return {movers_[j] == Black ? scores_[j].score : -scores_[j].score, scores_[j].exact};
+}
+
+std::optional<GameAnalysis::Scoring> GameAnalysis::Next(engine::Searcher& searcher,
+                                                        const std::atomic<bool>& stop) {
     if (Finished() || stop) {
         return std::nullopt;
     }
@@ -50,7 +52,7 @@ std::optional<int> GameAnalysis::Next(engine::Searcher& searcher, const std::ato
     scores_[j] = scored;
     ++scored_;
     if (j + 1 == positions_.size()) {
-        return std::nullopt;
+        return Scoring{static_cast<int>(j), std::nullopt};
     }
     // The position after the move is the next one, seen from its side to
     // move: the opponent's, unless the opponent had to pass.
@@ -64,7 +66,7 @@ std::optional<int> GameAnalysis::Next(engine::Searcher& searcher, const std::ato
     if (scored.cell == cells_[j]) {
         move.played = move.best;
     }
-    return static_cast<int>(j);
+    return Scoring{static_cast<int>(j), static_cast<int>(j)};
 }
 
 } // namespace tarvo

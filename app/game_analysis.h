@@ -38,10 +38,21 @@ public:
     int Positions() const { return static_cast<int>(positions_.size()); }
     int Scored() const { return scored_; }
     bool Finished() const { return scored_ == Positions(); }
-    // Scores one more position. Returns the placement (an index into
-    // placements()) whose analysis that completed, if one did. Nothing is
-    // scored when it was stopped.
-    std::optional<int> Next(engine::Searcher& searcher, const std::atomic<bool>& stop);
+    // The position scored, numbered as the placement before which it stands
+    // (the last position is placements().size()), with the placement whose
+    // analysis that completed, if one did.
+    struct Scoring {
+        int position;
+        std::optional<int> placement;
+    };
+    // Scores one more position; nothing when all are scored or it was stopped.
+    std::optional<Scoring> Next(engine::Searcher& searcher, const std::atomic<bool>& stop);
+    // Black's final disc difference with best play from a scored position.
+    struct Value {
+        int black = 0;
+        bool exact = false;
+    };
+    Value ValueOf(int position) const;
     // The analysis of placement k, once Next has returned k or a smaller one.
     const MoveAnalysis& Move(int k) const { return moves_[static_cast<std::size_t>(k)]; }
 
@@ -56,8 +67,8 @@ private:
 
     AnalysisDepth depth_;
     std::vector<int> placements_;
-    // The position before each placement and the one after the last, each
-    // seen from the side to move there, and that side.
+    // The position before each placement and the last one, each seen from
+    // the side to move there, and that side.
     std::vector<engine::Position> positions_;
     std::vector<int16_t> movers_;
     std::vector<int> cells_; // the cell played from each

@@ -47,6 +47,8 @@ QString RecordErrorText(const RecordError& error) {
         return GameFiles::tr("line %1 cannot be read: \"%2\"").arg(error.number).arg(text);
     case RecordError::Kind::NoMoves:
         return GameFiles::tr("it has no line of moves");
+    case RecordError::Kind::BadPosition:
+        return GameFiles::tr("its position is not 64 cells of X, O or - and the side to move");
     }
     return {};
 }

@@ -8,6 +8,7 @@ namespace tarvo {
 namespace {
 
 using engine::Bit;
+using engine::Bits;
 using engine::Position;
 
 // A written move: a cell or kPassMove.
@@ -62,11 +63,11 @@ std::variant<std::vector<Token>, RecordError> ReadTokens(std::string_view text) 
     return tokens;
 }
 
-std::variant<Replay, RecordError> Play(StartPosition start, const std::vector<Token>& tokens) {
+std::variant<Replay, RecordError> Play(const Setup& setup, const std::vector<Token>& tokens) {
     Replay replay;
-    replay.start = start;
-    Position p = StartOf(start);
-    int16_t colour = Black;
+    replay.setup = setup;
+    Position p = setup.board;
+    int16_t colour = setup.toMove;
     const auto pass = [&] {
         replay.steps.push_back({colour, kPassMove, p});
         p = engine::Pass(p);
@@ -160,14 +161,43 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
-constexpr std::array<std::string_view, 5> kKeys = {"black", "white", "date", "result", "moves"};
+constexpr std::array<std::string_view, 6> kKeys = {"black",  "white", "date",
+                                                   "result", "moves", "position"};
+
+std::string WritePosition(const Setup& setup) {
+    std::string text;
+    for (int cell = 0; cell < 64; ++cell) {
+        const Bits bit = Bit(cell);
+        const bool mine = (setup.board.mine & bit) != 0;
+        const bool black = mine == (setup.toMove == Black);
+        text += ((setup.board.mine | setup.board.theirs) & bit) == 0 ? '-' : black ? 'X' : 'O';
+    }
+    return text + (setup.toMove == Black ? " X" : " O");
+}
+
+std::optional<Setup> ReadPosition(std::string_view text) {
+    if (text.size() != 66 || text[64] != ' ' || (text[65] != 'X' && text[65] != 'O')) {
+        return std::nullopt;
+    }
+    Setup setup{{}, text[65] == 'X' ? Black : White};
+    for (int cell = 0; cell < 64; ++cell) {
+        const char c = text[static_cast<std::size_t>(cell)];
+        if (c == 'X' || c == 'O') {
+            (c == text[65] ? setup.board.mine : setup.board.theirs) |= Bit(cell);
+        } else if (c != '-') {
+            return std::nullopt;
+        }
+    }
+    return setup;
+}
 
 } // namespace
 
-engine::Position StartOf(StartPosition start) {
+Setup SetupOf(StartPosition start) {
     const Position blackOnD4 = engine::Opening();
-    return start == StartPosition::BlackOnD4 ? blackOnD4
-                                             : Position{blackOnD4.theirs, blackOnD4.mine};
+    return {start == StartPosition::BlackOnD4 ? blackOnD4
+                                              : Position{blackOnD4.theirs, blackOnD4.mine},
+            Black};
 }
 
 std::array<int, 2> Replay::Counts() const {
@@ -186,26 +216,30 @@ std::vector<int> Replay::Moves() const {
     return moves;
 }
 
-std::variant<Replay, RecordError> ReplayMoves(StartPosition start, const std::vector<int>& moves) {
+std::variant<Replay, RecordError> ReplayMoves(const Setup& setup, const std::vector<int>& moves) {
     std::vector<Token> tokens;
     for (const int cell : moves) {
         tokens.push_back({cell});
     }
-    return Play(start, tokens);
+    return Play(setup, tokens);
 }
 
-std::variant<Replay, RecordError> ReadTranscript(std::string_view text) {
+std::variant<Replay, RecordError> ReadTranscript(std::string_view text,
+                                                 std::optional<Setup> setup) {
     auto tokens = ReadTokens(text);
     if (auto* error = std::get_if<RecordError>(&tokens)) {
         return *error;
     }
     const auto& written = std::get<std::vector<Token>>(tokens);
+    if (setup) {
+        return Play(*setup, written);
+    }
     // No first move is legal from both starts: take the one it is legal from.
     const auto first = std::ranges::find_if(written, [](Token t) { return t.cell != kPassMove; });
     const bool whiteOnD4 =
         first != written.end() &&
-        (engine::Moves(StartOf(StartPosition::WhiteOnD4)) & Bit(first->cell)) != 0;
-    return Play(whiteOnD4 ? StartPosition::WhiteOnD4 : StartPosition::BlackOnD4, written);
+        (engine::Moves(SetupOf(StartPosition::WhiteOnD4).board) & Bit(first->cell)) != 0;
+    return Play(SetupOf(whiteOnD4 ? StartPosition::WhiteOnD4 : StartPosition::BlackOnD4), written);
 }
 
 std::string WriteTranscript(const Replay& replay) {
@@ -233,7 +267,12 @@ std::string WriteRecord(const GameRecord& record) {
     } else {
         text += "unfinished";
     }
-    text += "\nMoves: " + WriteTranscript(record.replay) + "\n";
+    text += "\n";
+    const Setup& setup = record.replay.setup;
+    if (setup != SetupOf(StartPosition::BlackOnD4) && setup != SetupOf(StartPosition::WhiteOnD4)) {
+        text += "Position: " + WritePosition(setup) + "\n";
+    }
+    text += "Moves: " + WriteTranscript(record.replay) + "\n";
     return text;
 }
 
@@ -261,7 +300,8 @@ std::variant<GameRecord, RecordError> ReadRecord(std::string_view text) {
         return GameRecord{{Player{}, Player{}}, {}, std::get<Replay>(std::move(replay))};
     }
     GameRecord record{{Player{}, Player{}}, {}, {}};
-    bool movesRead = false;
+    std::optional<std::string_view> moves;
+    std::optional<Setup> setup;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = Trim(lines[i]);
         if (IsComment(line)) {
@@ -283,17 +323,22 @@ std::variant<GameRecord, RecordError> ReadRecord(std::string_view text) {
         } else if (key == "date") {
             record.date = value;
         } else if (key == "moves") {
-            auto replay = ReadTranscript(value);
-            if (auto* error = std::get_if<RecordError>(&replay)) {
-                return *error;
+            moves = value;
+        } else if (key == "position") {
+            setup = ReadPosition(value);
+            if (!setup) {
+                return RecordError{RecordError::Kind::BadPosition, number, std::string(value)};
             }
-            record.replay = std::get<Replay>(std::move(replay));
-            movesRead = true;
         }
     }
-    if (!movesRead) {
+    if (!moves) {
         return RecordError{RecordError::Kind::NoMoves, 0, {}};
     }
+    auto replay = ReadTranscript(*moves, setup);
+    if (auto* error = std::get_if<RecordError>(&replay)) {
+        return *error;
+    }
+    record.replay = std::get<Replay>(std::move(replay));
     return record;
 }
 

@@ -24,7 +24,14 @@ constexpr int kPassMove = -1;
 // moves first in both, and no first move is legal in both, so a game's first
 // move tells which it started from.
 enum class StartPosition { BlackOnD4, WhiteOnD4 };
-engine::Position StartOf(StartPosition start); // Black to move
+// The board a game's moves start from, seen from the side to move: one of
+// the two starts, or any position, an endgame's say.
+struct Setup {
+    engine::Position board;
+    int16_t toMove = Black;
+    bool operator==(const Setup&) const = default;
+};
+Setup SetupOf(StartPosition start);
 
 // One step of a game: a side plays a cell or passes. `before` is the position
 // it met, seen from the side to move.
@@ -37,9 +44,9 @@ struct GameStep {
 // A game replayed from its moves: every step with the passes in their place,
 // and the position after the last, seen from the side whose turn it is.
 struct Replay {
-    StartPosition start = StartPosition::BlackOnD4;
+    Setup setup = SetupOf(StartPosition::BlackOnD4);
     std::vector<GameStep> steps;
-    engine::Position last = StartOf(StartPosition::BlackOnD4);
+    engine::Position last = setup.board;
     int16_t toMove = Black;
     bool over = false;
     // Black's and White's discs on the last position.
@@ -57,6 +64,7 @@ struct RecordError {
         AfterTheEnd,    // move `number` comes after the game is over
         UnreadableLine, // line `number` of a record
         NoMoves,        // a record without its moves
+        BadPosition,    // a record's position is not 64 cells and a side to move
     };
     Kind kind;
     int number = 0;
@@ -64,12 +72,14 @@ struct RecordError {
 };
 
 // Reads a transcript: moves with or without spaces or commas between them,
-// in either case, passes written ("pass", "pa" or "--") or left out.
-std::variant<Replay, RecordError> ReadTranscript(std::string_view text);
+// in either case, passes written ("pass", "pa" or "--") or left out. Without
+// a setup, the first move chooses one of the two starts.
+std::variant<Replay, RecordError> ReadTranscript(std::string_view text,
+                                                 std::optional<Setup> setup = std::nullopt);
 // The moves as a transcript, "e6 f4 c3", passes left out.
 std::string WriteTranscript(const Replay& replay);
-// Plays `moves` (passes may be written) from `start`.
-std::variant<Replay, RecordError> ReplayMoves(StartPosition start, const std::vector<int>& moves);
+// Plays `moves` (passes may be written) from `setup`.
+std::variant<Replay, RecordError> ReplayMoves(const Setup& setup, const std::vector<int>& moves);
 
 // A saved game: who played each side, the date and the moves. The result is
 // counted from the moves.
@@ -85,7 +95,10 @@ struct GameRecord {
 //   White: computer Expert
 //   Date: 2026-12-08
 //   Result: 36-28            ("unfinished" before the end)
+//   Position: <64 cells>  X  (only for a game from another position)
 //   Moves: e3 f4 c5 ...
+// The position lists a1 b1 ... h1 a2 ... h8 as X (black), O (white) or -
+// (empty), then a blank and the side to move, X or O.
 // Keys in any case and order; blank lines and lines from ";" or "#" are
 // skipped, lines of other keys too. A text with no key line at all is read
 // as a bare transcript.

@@ -174,7 +174,9 @@ event::GameOver GameSession::Result(Ending ending, int16_t closedIn) const {
 int16_t GameSession::SetUpStart() {
     moves_ = start_.moves;
     played_ = moves_.size();
-    const Replay replay = std::get<Replay>(ReplayMoves(start_.start, start_.moves));
+    const engine::Position& board = start_.setup.board;
+    countBefore_ = static_cast<int16_t>(engine::Count(board.mine | board.theirs) - 4);
+    const Replay replay = std::get<Replay>(ReplayMoves(start_.setup, start_.moves));
     for (int r = 1; r <= 8; ++r) {
         for (int c = 1; c <= 8; ++c) {
             const engine::Bits cell = engine::Bit(engine::CellIndex(r, c));
@@ -183,12 +185,12 @@ int16_t GameSession::SetUpStart() {
                                                                 : Empty;
         }
     }
-    s_.MoveCount = static_cast<int16_t>(played_);
+    s_.MoveCount = static_cast<int16_t>(countBefore_ + static_cast<int>(played_));
     return replay.toMove;
 }
 
 GameStart GameSession::Moves() const {
-    return {start_.start, {moves_.begin(), moves_.begin() + static_cast<std::ptrdiff_t>(played_)}};
+    return {start_.setup, {moves_.begin(), moves_.begin() + static_cast<std::ptrdiff_t>(played_)}};
 }
 
 GameSession::Game GameSession::Play() {
@@ -255,7 +257,7 @@ GameSession::Game GameSession::Play() {
                     }
                     undoRequested_ = redoRequested_ = false;
                     s_ = history_.back();
-                    played_ = static_cast<std::size_t>(s_.MoveCount);
+                    played_ = static_cast<std::size_t>(s_.MoveCount - countBefore_);
                     mover = s_.HumanColor;
                     Emit(event::BoardRestored{s_.MoveCount});
                     Emit(event::BoardDrawn{});

@@ -110,7 +110,7 @@ public:
 
 // Where a game begins: a starting position and the moves played from it.
 struct GameStart {
-    StartPosition start = StartPosition::BlackOnD4;
+    Setup setup = SetupOf(StartPosition::BlackOnD4);
     std::vector<int> moves; // legal there, passes left out
 };
 
@@ -192,6 +192,9 @@ private:
     // back stay until a new one replaces them, for a redo.
     std::vector<int> moves_;
     std::size_t played_ = 0;
+    // The placements counted before the first move: a game may start from
+    // any position, and its sixtieth placement still fills the board.
+    int16_t countBefore_ = 0;
     bool running_ = false;
     std::coroutine_handle<> game_;      // the game's frame, while it is not finished
     std::coroutine_handle<> suspended_; // where it waits for an answer

@@ -184,7 +184,7 @@ ReviewWindow::ReviewWindow(GameRecord record, std::function<void(const GameStart
                            QWidget* parent, AnalysisDepth depth)
     : QDialog(parent), record_(std::move(record)), playFrom_(std::move(playFrom)),
       analysis_(record_.replay, depth), moves_(analysis_.placements().size()),
-      board_(new ReviewBoard(this)),
+      values_(static_cast<std::size_t>(analysis_.Positions())), board_(new ReviewBoard(this)),
       graph_(new ScoreGraph([this](int k) { ShowRow(RowOfPlacement(k)); }, this)),
       list_(new QListWidget(this)), verdict_(new QLabel(this)), costliest_(new QLabel(this)),
       progress_(new QProgressBar(this)), stop_(new QPushButton(tr("S&top analysis"), this)),
@@ -217,7 +217,7 @@ ReviewWindow::ReviewWindow(GameRecord record, std::function<void(const GameStart
                 moves.push_back(cell);
             }
         }
-        const GameStart start{record_.replay.start, moves};
+        const GameStart start{record_.replay.setup, moves};
         close();
         playFrom_(start);
     });
@@ -251,16 +251,15 @@ ReviewWindow::ReviewWindow(GameRecord record, std::function<void(const GameStart
 
     worker_ = std::jthread([this] {
         engine::Searcher searcher;
-        while (!stopping_ && !analysis_.Finished()) {
-            const std::optional<int> k = analysis_.Next(searcher, stopping_);
-            std::optional<MoveAnalysis> move;
-            if (k) {
-                move = analysis_.Move(*k);
+        while (const std::optional<GameAnalysis::Scoring> scored =
+                   analysis_.Next(searcher, stopping_)) {
+            Result result{scored->position, analysis_.ValueOf(scored->position), scored->placement,
+                          std::nullopt, analysis_.Scored()};
+            if (scored->placement) {
+                result.move = analysis_.Move(*scored->placement);
             }
-            const int positions = analysis_.Scored();
             QMetaObject::invokeMethod(
-                this, [this, k, move, positions] { Scored(k, move, positions); },
-                Qt::QueuedConnection);
+                this, [this, result] { Scored(result); }, Qt::QueuedConnection);
         }
     });
 }
@@ -281,20 +280,19 @@ void ReviewWindow::StopAnalysis() {
     }
 }
 
-void ReviewWindow::Scored(std::optional<int> placement, std::optional<MoveAnalysis> move,
-                          int positions) {
-    progress_->setValue(positions);
-    if (placement && move) {
-        moves_[static_cast<std::size_t>(*placement)] = move;
-        const int16_t colour = StepOf(static_cast<std::size_t>(*placement)).colour;
-        graph_->SetScore(*placement, colour == Black ? move->played : -move->played);
-        UpdateRow(RowOfPlacement(*placement));
+void ReviewWindow::Scored(const Result& result) {
+    progress_->setValue(result.scored);
+    values_[static_cast<std::size_t>(result.position)] = result.value;
+    if (result.placement && result.move) {
+        const int k = *result.placement;
+        moves_[static_cast<std::size_t>(k)] = result.move;
+        const int played = result.move->played;
+        graph_->SetScore(k, StepOf(static_cast<std::size_t>(k)).colour == Black ? played : -played);
+        UpdateRow(RowOfPlacement(k));
         ShowCostliest();
-        if (RowOfPlacement(*placement) == shownRow()) {
-            ShowRow(shownRow());
-        }
     }
-    if (positions == analysis_.Positions() && !finished_) {
+    ShowRow(shownRow());
+    if (result.scored == analysis_.Positions() && !finished_) {
         finished_ = true;
         progress_->setFormat(tr("Analysis complete"));
         stop_->setEnabled(false);
@@ -374,6 +372,19 @@ void ReviewWindow::ShowRow(int row) {
                    ? tr("The best move: %1").arg(Signed(move->best))
                    : tr("%1: %2 was best").arg(Signed(-move->Lost()), CellText(move->bestCell));
         if (!move->exact) {
+            text += QLatin1Char(' ') + tr("(an estimate)");
+        }
+    }
+    // The position shown stands before the next move that places a disc.
+    const auto position =
+        std::ranges::count_if(analysis_.placements(), [row](int step) { return step < row; });
+    if (const auto& value = values_[static_cast<std::size_t>(position)]) {
+        text += QLatin1Char('\n') + (value->black == 0
+                                         ? tr("With best play the game is drawn")
+                                         : tr("With best play %1 wins by %2")
+                                               .arg(ColourName(value->black > 0 ? Black : White))
+                                               .arg(std::abs(value->black)));
+        if (!value->exact) {
             text += QLatin1Char(' ') + tr("(an estimate)");
         }
     }

@@ -47,7 +47,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Scored(std::optional<int> placement, std::optional<MoveAnalysis> move, int positions);
+    // What the analysis found at one position, handed to the window's thread.
+    struct Result {
+        int position;
+        GameAnalysis::Value value;
+        std::optional<int> placement;
+        std::optional<MoveAnalysis> move;
+        int scored;
+    };
+    void Scored(const Result& result);
     QString RowText(int row, bool spoken) const;
     void UpdateRow(int row);
     void ShowCostliest();
@@ -63,7 +71,8 @@ private:
     GameRecord record_;
     std::function<void(const GameStart&)> playFrom_;
     GameAnalysis analysis_;
-    std::vector<std::optional<MoveAnalysis>> moves_; // by placement, as scored
+    std::vector<std::optional<MoveAnalysis>> moves_;         // by placement, as scored
+    std::vector<std::optional<GameAnalysis::Value>> values_; // by position
     bool finished_ = false;
 
     ReviewBoard* board_;

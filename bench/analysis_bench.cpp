@@ -15,7 +15,7 @@ using namespace tarvo;
 
 std::vector<int> PlayGame(std::mt19937& rng, engine::Searcher& searcher) {
     const std::atomic<bool> go{false};
-    engine::Position p = StartOf(StartPosition::BlackOnD4);
+    engine::Position p = SetupOf(StartPosition::BlackOnD4).board;
     std::vector<int> moves;
     for (;;) {
         engine::Bits legal = engine::Moves(p);
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     double worst = 0;
     for (int g = 0; g < games; ++g) {
         const auto replay =
-            std::get<Replay>(ReplayMoves(StartPosition::BlackOnD4, PlayGame(rng, player)));
+            std::get<Replay>(ReplayMoves(SetupOf(StartPosition::BlackOnD4), PlayGame(rng, player)));
         const auto start = std::chrono::steady_clock::now();
         GameAnalysis analysis(replay, depth);
         while (!analysis.Finished()) {

@@ -109,6 +109,10 @@
         <source>The clipboard holds no game that can be shown: %1. Nothing was played from it.</source>
         <translation>Die Zwischenablage enthält keine Partie, die sich zeigen lässt: %1. Daraus wurde nichts gespielt.</translation>
     </message>
+    <message>
+        <source>its position is not 64 cells of X, O or - and the side to move</source>
+        <translation>ihre Stellung besteht nicht aus 64 Feldern aus X, O oder - und der Seite am Zug</translation>
+    </message>
 </context>
 <context>
     <name>GameTexts</name>
@@ -385,6 +389,14 @@
     <message>
         <source>lost about %1 discs</source>
         <translation>etwa %1 Steine verloren</translation>
+    </message>
+    <message>
+        <source>With best play the game is drawn</source>
+        <translation>Bei bestem Spiel endet die Partie unentschieden</translation>
+    </message>
+    <message>
+        <source>With best play %1 wins by %2</source>
+        <translation>Bei bestem Spiel gewinnt %1 mit %2 Steinen Vorsprung</translation>
     </message>
 </context>
 <context>

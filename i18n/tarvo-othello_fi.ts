@@ -109,6 +109,10 @@
         <source>The clipboard holds no game that can be shown: %1. Nothing was played from it.</source>
         <translation>Leikepöydällä ei ole näytettävää peliä: %1. Siitä ei pelattu mitään.</translation>
     </message>
+    <message>
+        <source>its position is not 64 cells of X, O or - and the side to move</source>
+        <translation>sen asema ei ole 64 ruutua merkeistä X, O tai - ja vuorossa oleva puoli</translation>
+    </message>
 </context>
 <context>
     <name>GameTexts</name>
@@ -385,6 +389,14 @@
     <message>
         <source>lost about %1 discs</source>
         <translation>menetti noin %1 kiveä</translation>
+    </message>
+    <message>
+        <source>With best play the game is drawn</source>
+        <translation>Parhaalla pelillä peli päättyy tasan</translation>
+    </message>
+    <message>
+        <source>With best play %1 wins by %2</source>
+        <translation>Parhaalla pelillä %1 voittaa %2 kiven erolla</translation>
     </message>
 </context>
 <context>

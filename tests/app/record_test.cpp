@@ -38,7 +38,7 @@ TEST(Transcript, ReadsMovesInEveryWriting) {
         const auto read = ReadTranscript(good.text);
         ASSERT_TRUE(std::holds_alternative<Replay>(read));
         const Replay& replay = std::get<Replay>(read);
-        EXPECT_EQ(replay.start, good.start);
+        EXPECT_EQ(replay.setup, SetupOf(good.start));
         EXPECT_EQ(WriteTranscript(replay), good.written);
         EXPECT_EQ(replay.Counts(), good.counts);
         EXPECT_EQ(replay.over, good.over);
@@ -91,12 +91,29 @@ TEST(Record, KeepsPlayersDateAndMovesThroughItsText) {
     EXPECT_EQ(WriteTranscript(std::get<GameRecord>(bare).replay), "f5 d6 c3");
 }
 
+// An endgame without a game before it: FFO #40, Black to move wins by 38.
+TEST(Record, AnEndgamePositionKeepsItsPlaceAndItsKnownResult) {
+    const std::string ffo40 = "O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X";
+    const auto read = ReadRecord("Position: " + ffo40 + "\nMoves: a2\n");
+    ASSERT_TRUE(std::holds_alternative<GameRecord>(read));
+    const GameRecord& record = std::get<GameRecord>(read);
+    EXPECT_NE(WriteRecord(record).find("Position: " + ffo40 + "\nMoves: a2\n"), std::string::npos);
+    GameAnalysis analysis(record.replay, {2, 20});
+    engine::Searcher searcher;
+    const std::atomic<bool> go{false};
+    while (analysis.Next(searcher, go)) {
+    }
+    EXPECT_EQ(analysis.ValueOf(0).black, 38);
+    EXPECT_EQ(analysis.Move(0).Lost(), 0);
+}
+
 TEST(Record, NamesTheLineItCannotRead) {
     const std::vector<Bad> table = {
         {"Black: person\nWhite: robot\nMoves: f5", Kind::UnreadableLine, 2, "White: robot"},
         {"moves: f5\n\nf6 is next", Kind::UnreadableLine, 3, "f6 is next"},
         {"Black: computer strong\nEvent: club\nDate: today", Kind::NoMoves, 0, ""},
         {"MOVES: f5 e6", Kind::IllegalMove, 2, "e6"},
+        {"Position: XO X\nMoves:", Kind::BadPosition, 1, "XO X"},
     };
     for (const Bad& bad : table) {
         SCOPED_TRACE(bad.text);
@@ -123,8 +140,8 @@ TEST(Analysis, ExactScoresAreTheSolversAcrossAPass) {
     const std::atomic<bool> go{false};
     std::vector<int> completed;
     while (!analysis.Finished()) {
-        if (const auto k = analysis.Next(searcher, go)) {
-            completed.push_back(*k);
+        if (const auto scored = analysis.Next(searcher, go); scored->placement) {
+            completed.push_back(*scored->placement);
         }
     }
     ASSERT_EQ(completed.size(), 60U);
@@ -141,6 +158,7 @@ TEST(Analysis, ExactScoresAreTheSolversAcrossAPass) {
     }
     EXPECT_FALSE(analysis.Move(45).exact);
     EXPECT_EQ(analysis.Move(59).played, 49 - 15);
+    EXPECT_EQ(analysis.ValueOf(46).black, Solved(check, replay.steps[46].before));
 }
 
 } // namespace

@@ -190,7 +190,7 @@ TEST(TurnLoop, GoesOnFromTheMovesOfAnother) {
     for (const auto& game : games) {
         ScriptedDriver w;
         w.players = {{true, Level::Classic}, {true, Level::Classic}};
-        w.from = {StartPosition::WhiteOnD4, {f5}};
+        w.from = {SetupOf(StartPosition::WhiteOnD4), {f5}};
         w.Script(game.script);
         w.StartGame(0);
         EXPECT_NE(w.Log().find("status: White's turn|owner: White|mark 64|pause 500|White plays "
