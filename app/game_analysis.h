@@ -23,7 +23,7 @@ struct MoveAnalysis {
 };
 
 struct AnalysisDepth {
-    int search = 12;    // the search's depth where the solver cannot reach
+    int search = 10;    // the search's depth where the solver cannot reach
     int exactFrom = 20; // empty cells from which the solver scores exactly
 };
 

