@@ -41,10 +41,10 @@ namespace {
 constexpr QRect kLogoPlace{304, 104, 300, 150};
 constexpr int kToolbarHeight = 44;
 
-QPixmap LogoPixmap(qreal ratio) {
+QPixmap LogoPixmap(qreal ratio, QColor back) {
     QPixmap pixmap(kLogoPlace.size() * ratio);
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(colours::kWindow);
+    pixmap.fill(back);
     QSvgRenderer renderer(QStringLiteral(":/logo.svg"));
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), kLogoPlace.size()));
@@ -55,6 +55,11 @@ const QString kOptionsSection = QStringLiteral("Options");
 const QString kLevelKey = QStringLiteral("Level");
 const QString kLegalKey = QStringLiteral("ShowLegalMoves");
 const QString kPlayersKey = QStringLiteral("Players");
+const QString kStyleKey = QStringLiteral("BoardStyle");
+const QString kAnimateKey = QStringLiteral("AnimateMoves");
+// The board styles' names in the settings, in the order of BoardStyle.
+const std::array<QString, 3> kStyleNames = {QStringLiteral("classic"), QStringLiteral("felt"),
+                                            QStringLiteral("high-contrast")};
 
 } // namespace
 
@@ -82,7 +87,6 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     setCentralWidget(client_);
 
     ImgLogo_->setGeometry(kLogoPlace);
-    ImgLogo_->setPixmap(LogoPixmap(ImgLogo_->devicePixelRatioF()));
     MakeBoardAccessible(pictures_.picV,
                         [this](int row, int col) { return comforts_.CellName(row, col); });
     pictures_.picV->setAccessibleName(tr("Board"));
@@ -118,6 +122,11 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
                 [this, level] { SetLevel(level); });
     }
     connect(actions_.legal, &QAction::triggered, this, [this](bool on) { SetShowLegalMoves(on); });
+    connect(actions_.animate, &QAction::triggered, this, [this](bool on) { SetAnimateMoves(on); });
+    for (std::size_t i = 0; i < actions_.styles.size(); ++i) {
+        connect(actions_.styles[i], &QAction::triggered, this,
+                [this, i] { SetBoardStyle(static_cast<BoardStyle>(i)); });
+    }
     BuildStatusBar();
     LoadOptions();
     // The score first, so that it is kept before the result box shows.
@@ -125,6 +134,7 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     // A move is said before its gain shows.
     driver_.AddListener(SpeechListener(pictures_.picV));
     driver_.AddListener(BoardListener(display_, pictures_.picV, session()));
+    driver_.AddListener([this](const SessionEvent& event) { flip_->OnEvent(event); });
     driver_.AddListener(StatusListener(statusPanels_[0], session()));
     driver_.AddListener([this](const SessionEvent& event) { OnEvent(event); });
     qApp->installEventFilter(this);
@@ -146,6 +156,31 @@ void frmOthello::SetShowLegalMoves(bool on) {
     comforts_.SetShowLegal(on);
     actions_.legal->setChecked(on);
     SaveOption(kLegalKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void frmOthello::ApplyBoardStyle(BoardStyle style) {
+    style_ = style;
+    const QColor window = ColoursOf(style).window;
+    display_.SetStyle(style);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, ColoursOf(style).text);
+    client_->setPalette(palette);
+    ImgLogo_->setPixmap(LogoPixmap(ImgLogo_->devicePixelRatioF(), window));
+    display_.DrawBoard(state());
+    comforts_.Refresh();
+    actions_.styles[static_cast<std::size_t>(style)]->setChecked(true);
+}
+
+void frmOthello::SetBoardStyle(BoardStyle style) {
+    ApplyBoardStyle(style);
+    SaveOption(kStyleKey, kStyleNames[static_cast<std::size_t>(style)]);
+}
+
+void frmOthello::SetAnimateMoves(bool on) {
+    flip_->SetEnabled(on);
+    actions_.animate->setChecked(on);
+    SaveOption(kAnimateKey, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void frmOthello::SaveOption(const QString& key, const QString& value) {
@@ -193,6 +228,9 @@ void frmOthello::StartGame(const GameStart& from) {
         session().Stop();
     }
     frmStart dialog(this, opponents_);
+    if (style_ == BoardStyle::HighContrast) {
+        dialog.SetHighContrast();
+    }
     dialog.exec();
     const std::optional<GameChoice> choice = dialog.choice();
     if (!choice) {
@@ -252,7 +290,7 @@ void frmOthello::Form_Load() {
         state().CellSize = CellSizeFor(pictures_.picV->width());
         session().Stop();
         InitBoard(state());
-        display_.DrawBoard(state());
+        ApplyBoardStyle(style_);
     });
 }
 
@@ -270,10 +308,19 @@ void frmOthello::LoadOptions() {
         comforts_.SetShowLegal(
             scores_.store().Get(kScoreApp, kOptionsSection, kLegalKey).trimmed() ==
             QLatin1String("1"));
+        flip_->SetEnabled(scores_.store().Get(kScoreApp, kOptionsSection, kAnimateKey).trimmed() ==
+                          QLatin1String("1"));
+        const QString style =
+            scores_.store().Get(kScoreApp, kOptionsSection, kStyleKey).trimmed().toLower();
+        const auto found = std::ranges::find(kStyleNames, style);
+        if (found != kStyleNames.end()) {
+            style_ = static_cast<BoardStyle>(found - kStyleNames.begin());
+        }
     } catch (const RuntimeError&) {
         return;
     }
     actions_.legal->setChecked(comforts_.showLegal());
+    actions_.animate->setChecked(flip_->enabled());
     for (const Level level : {Level::Classic, Level::Strong, Level::Expert}) {
         if (stored.compare(QLatin1String(InfoOf(level).name), Qt::CaseInsensitive) == 0) {
             level_ = level;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/board_comforts.h"
+#include "app/flip_animation.h"
 #include "app/game_driver.h"
 #include "app/help_viewer.h"
 #include "app/main_actions.h"
@@ -67,6 +68,12 @@ public:
     // the game waits for a move; remembered.
     void SetShowLegalMoves(bool on);
     bool showLegalMoves() const { return comforts_.showLegal(); }
+    // View > Board style: remembered.
+    void SetBoardStyle(BoardStyle style);
+    BoardStyle boardStyle() const { return style_; }
+    // View > Animate moves: remembered.
+    void SetAnimateMoves(bool on);
+    const FlipAnimation& flipAnimation() const { return *flip_; }
     Level level() const { return level_; }
     // Opens `sURL` in the desktop's browser, or says why it cannot.
     void WebLaunch(const QString& sURL);
@@ -106,6 +113,7 @@ private:
     void OnEvent(const SessionEvent& event);
     void ShowBox(const SessionEvent& event);
     void ShowRunning(bool running);
+    void ApplyBoardStyle(BoardStyle style);
     bool ConfirmStop();
     // Asks who plays, and starts a game from `from`, after stopping one that runs.
     void StartGame(const GameStart& from);
@@ -121,9 +129,11 @@ private:
     BoardDisplay display_;
     ScoreRecords& scores_;
     Level level_ = Level::Classic;
+    BoardStyle style_ = BoardStyle::Classic;
     Opponents opponents_ = Opponents::Computer;
     GameDriver driver_;
     BoardComforts comforts_{display_, pictures_.picV, driver_};
+    FlipAnimation* flip_ = new FlipAnimation(display_, driver_.session(), pictures_.picV);
 };
 
 } // namespace tarvo

@@ -37,6 +37,8 @@ QString HelpAnchor(int context) {
         return QStringLiteral("about");
     case 16:
         return QStringLiteral("review");
+    case 17:
+        return QStringLiteral("view");
     default:
         return QStringLiteral("contents");
     }

@@ -87,6 +87,25 @@ MainActions BuildActions(QMenuBar* menuBar, QToolBar* toolbar, QObject* menuKeys
     a.exit = Add(game, "mnuGameExit", QT_TRANSLATE_NOOP("frmOthello", "E&xit"),
                  Qt::CTRL | Qt::Key_Q, 13);
 
+    QMenu* view = menuBar->addMenu(Tr(QT_TRANSLATE_NOOP("frmOthello", "&View")));
+    view->installEventFilter(menuKeys);
+    QMenu* styles = view->addMenu(Tr(QT_TRANSLATE_NOOP("frmOthello", "Board &style")));
+    styles->menuAction()->setData(17);
+    auto* styleGroup = new QActionGroup(styles);
+    const char* const styleNames[] = {QT_TRANSLATE_NOOP("frmOthello", "&Classic"),
+                                      QT_TRANSLATE_NOOP("frmOthello", "&Felt"),
+                                      QT_TRANSLATE_NOOP("frmOthello", "&High contrast")};
+    for (std::size_t i = 0; i < a.styles.size(); ++i) {
+        a.styles[i] = Add(styles, "", styleNames[i], {}, 17);
+        a.styles[i]->setObjectName(QStringLiteral("mnuViewStyle%1").arg(i));
+        a.styles[i]->setCheckable(true);
+        styleGroup->addAction(a.styles[i]);
+    }
+    a.styles[0]->setChecked(true);
+    a.animate =
+        Add(view, "mnuViewAnimate", QT_TRANSLATE_NOOP("frmOthello", "&Animate moves"), {}, 17);
+    a.animate->setCheckable(true);
+
     QMenu* help = menuBar->addMenu(Tr(QT_TRANSLATE_NOOP("frmOthello", "&Help")));
     help->installEventFilter(menuKeys);
     a.helpTopics =

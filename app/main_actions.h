@@ -32,6 +32,8 @@ struct MainActions {
     QAction* score;
     std::array<QAction*, 3> levels; // Classic, Strong, Expert
     QAction* legal;
+    std::array<QAction*, 3> styles; // the board's: Classic, Felt, High contrast
+    QAction* animate;
     QAction* exit;
     QAction* helpTopics;
     QAction* web;

@@ -72,13 +72,17 @@ void BM_StartToLoaded(benchmark::State& bench) {
 }
 BENCHMARK(BM_StartToLoaded)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// A game waits for the human's click for two seconds; the share of one core it uses.
+// A game waits for the human's click for two seconds; the share of one core
+// it uses. With argument 1 the moves are animated and the computer opens: the
+// two seconds begin half a second after its pieces turn, the flip long over.
 void BM_WaitForClickCpuShare(benchmark::State& bench) {
+    const bool animated = bench.range(0) == 1;
     QTemporaryDir dir;
     tarvo::SteadyClock clock;
     tarvo::SettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
     tarvo::ScoreRecords scores(store);
     tarvo::frmOthello window(clock, scores);
+    window.SetAnimateMoves(animated);
     window.show();
     double cpu = 0;
     double wall = 0;
@@ -90,6 +94,7 @@ void BM_WaitForClickCpuShare(benchmark::State& bench) {
         QObject::connect(&answer, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* start = dynamic_cast<tarvo::frmStart*>(modal)) {
+                start->optColor[animated ? 1 : 0]->click();
                 start->cmdOK->click();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->button(QMessageBox::Yes)->click();
@@ -105,9 +110,11 @@ void BM_WaitForClickCpuShare(benchmark::State& bench) {
                 // The human's turn: measure two seconds of waiting, then stop.
                 measured = true;
                 answer.stop();
-                cpu = -tarvo::bench::ProcessSeconds();
-                wall = -static_cast<double>(clock.NowMs()) / 1000.0;
-                QTimer::singleShot(2000, &window, [&] {
+                QTimer::singleShot(animated ? 500 : 0, &window, [&] {
+                    cpu = -tarvo::bench::ProcessSeconds();
+                    wall = -static_cast<double>(clock.NowMs()) / 1000.0;
+                });
+                QTimer::singleShot(animated ? 2500 : 2000, &window, [&] {
                     cpu += tarvo::bench::ProcessSeconds();
                     wall += static_cast<double>(clock.NowMs()) / 1000.0;
                     answer.start(5);
@@ -121,7 +128,12 @@ void BM_WaitForClickCpuShare(benchmark::State& bench) {
     }
     bench.counters["cpu_percent_of_a_core"] = 100.0 * cpu / wall;
 }
-BENCHMARK(BM_WaitForClickCpuShare)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WaitForClickCpuShare)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

@@ -78,6 +78,13 @@ frmStart::frmStart(QWidget* parent, Opponents opponents) : QDialog(parent) {
     optColor[0]->setFocus();
 }
 
+void frmStart::SetHighContrast() {
+    QPalette palette = optColor[1]->palette();
+    palette.setColor(optColor[1]->backgroundRole(), Qt::black);
+    optColor[1]->setPalette(palette);
+    optColor[1]->setAutoFillBackground(true);
+}
+
 void frmStart::keyPressEvent(QKeyEvent* event) {
     // Esc is the Cancel button's key; a plain reject() would be the close box.
     if (event->key() == Qt::Key_Escape) {

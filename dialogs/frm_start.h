@@ -30,6 +30,9 @@ class frmStart : public QDialog {
 public:
     frmStart(QWidget* parent, Opponents opponents);
 
+    // Sets the white caption on black, for the high-contrast board.
+    void SetHighContrast();
+
     // What OK took in this opening; nothing after Cancel, Esc or the close box.
     std::optional<GameChoice> choice() const { return choice_; }
 

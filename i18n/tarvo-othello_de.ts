@@ -697,6 +697,26 @@ Software finden Sie auf der Website von Tarvo:</translation>
         <source>&amp;Paste transcript</source>
         <translation>Zugfolge ei&amp;nfügen</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Board &amp;style</source>
+        <translation>Brett&amp;stil</translation>
+    </message>
+    <message>
+        <source>&amp;Felt</source>
+        <translation>&amp;Filz</translation>
+    </message>
+    <message>
+        <source>&amp;High contrast</source>
+        <translation>&amp;Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>&amp;Animate moves</source>
+        <translation>Züge &amp;animieren</translation>
+    </message>
 </context>
 <context>
     <name>frmStart</name>

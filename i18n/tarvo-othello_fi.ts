@@ -697,6 +697,26 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
         <source>&amp;Paste transcript</source>
         <translation>Liitä siirr&amp;ot</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Näytä</translation>
+    </message>
+    <message>
+        <source>Board &amp;style</source>
+        <translation>Laudan &amp;tyyli</translation>
+    </message>
+    <message>
+        <source>&amp;Felt</source>
+        <translation>&amp;Huopa</translation>
+    </message>
+    <message>
+        <source>&amp;High contrast</source>
+        <translation>&amp;Suuri kontrasti</translation>
+    </message>
+    <message>
+        <source>&amp;Animate moves</source>
+        <translation>&amp;Animoi siirrot</translation>
+    </message>
 </context>
 <context>
     <name>frmStart</name>

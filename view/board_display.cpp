@@ -93,29 +93,37 @@ void BoardDisplay::DrawNumbers(int s, int n, QPoint (*place)(int, int, QSize), Q
     DrawLabel(picV, text, at.x(), at.y(), colour);
 }
 
+void BoardDisplay::SetStyle(BoardStyle style) {
+    colours_ = &ColoursOf(style);
+    pictures_.picV->SetBackColour(colours_->window);
+    pictures_.picB->SetBackColour(colours_->window);
+}
+
 void BoardDisplay::DrawBoard(const GameState& state) {
     PictureBox& picV = *pictures_.picV;
+    const StyleColours& c = *colours_;
     const int s = state.CellSize;
     picV.Clear();
     // The board seems to lie on the window: the picture shows the window's colour.
-    picV.Fill(colours::kWindow);
+    picV.Fill(c.window);
     picV.SetDrawFont(BoardFont());
     for (int n = 1; n <= 8; ++n) {
-        DrawNumbers(s, n, ColumnNumberAt, colours::kNumberShadow, colours::kNumber);
+        DrawNumbers(s, n, ColumnNumberAt, c.numberShadow, c.number);
     }
     for (int n = 1; n <= 8; ++n) {
-        DrawNumbers(s, n, RowNumberAt, colours::kNumberShadow, colours::kNumber);
+        DrawNumbers(s, n, RowNumberAt, c.numberShadow, c.number);
     }
     for (int i = 1; i <= 8; ++i) {
         for (int j = 1; j <= 8; ++j) {
             const int16_t code = state.Board(i, j);
-            const QColor fill = code == White   ? colours::kWhitePiece
-                                : code == Black ? colours::kBlackPiece
-                                                : colours::kEmptyCell;
+            const QColor piece = code == White ? c.whitePiece : c.blackPiece;
             const QPoint a(s * j, s * i);
             const QPoint b(s * j + s, s * i + s);
-            picV.FilledSquare(a, b, fill);
-            picV.Outline(a, b, colours::kGrid);
+            picV.FilledSquare(a, b, code == Empty || c.roundDiscs ? c.empty : piece);
+            picV.Outline(a, b, c.grid);
+            if (code != Empty && c.roundDiscs) {
+                picV.Disc(a, b, piece, c.shaded, c.grid);
+            }
         }
     }
 }
@@ -131,12 +139,21 @@ void BoardDisplay::ShowTurnOwner(int16_t colour, const QString& name) {
 
 void BoardDisplay::MarkMove(const GameState& state, int row, int col) {
     PictureBox& picV = *pictures_.picV;
+    const StyleColours& c = *colours_;
     const int s = state.CellSize;
-    picV.Line(QPoint(s * col, s * row), QPoint(s * col + s, s * row + s), colours::kMark);
-    picV.Line(QPoint(s * col, s * row + s), QPoint(s * col + s, s * row), colours::kMark);
+    const QPoint corners[2][2] = {{QPoint(s * col, s * row), QPoint(s * col + s, s * row + s)},
+                                  {QPoint(s * col, s * row + s), QPoint(s * col + s, s * row)}};
+    if (c.edgedMarks) {
+        for (const auto& line : corners) {
+            picV.Line(line[0], line[1], c.markShadow, 5);
+        }
+    }
+    for (const auto& line : corners) {
+        picV.Line(line[0], line[1], c.mark);
+    }
     picV.SetDrawFont(BoardFont());
-    DrawNumbers(s, col, ColumnNumberAt, colours::kMarkShadow, colours::kMark);
-    DrawNumbers(s, row, RowNumberAt, colours::kMarkShadow, colours::kMark);
+    DrawNumbers(s, col, ColumnNumberAt, c.markShadow, c.mark);
+    DrawNumbers(s, row, RowNumberAt, c.markShadow, c.mark);
 }
 
 void BoardDisplay::ShowGained(int count) {
@@ -185,22 +202,31 @@ void BoardDisplay::ShowAids(int cellSize, const BoardAids& aids) {
     const auto cell = [s](QPoint at) {
         return QRectF(s * at.x() + 2, s * at.y() + 2, s - 2, s - 2);
     };
+    const StyleColours c = *colours_;
     pictures_.picV->SetOverlay([=](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(colours::kLegalMark);
+        painter.setBrush(c.legal);
         for (const QPoint at : aids.legal) {
             const QRectF square = cell(at);
             painter.drawEllipse(square.center(), s / 8.0, s / 8.0);
         }
         painter.setBrush(Qt::NoBrush);
+        // An edge in the mark's shadow keeps a ring or frame apart from a
+        // disc of its own colour.
+        const auto edged = [&](QColor colour, int width, auto draw) {
+            if (c.edgedMarks) {
+                painter.setPen(QPen(c.markShadow, width + 2));
+                draw();
+            }
+            painter.setPen(QPen(colour, width));
+            draw();
+        };
         if (!aids.hint.isNull()) {
-            painter.setPen(QPen(colours::kHint, 3));
-            painter.drawEllipse(cell(aids.hint).adjusted(4, 4, -4, -4));
+            edged(c.hint, 3, [&] { painter.drawEllipse(cell(aids.hint).adjusted(4, 4, -4, -4)); });
         }
         if (!aids.cursor.isNull()) {
-            painter.setPen(QPen(colours::kCursor, 2));
-            painter.drawRect(cell(aids.cursor).adjusted(1, 1, -1, -1));
+            edged(c.cursor, 2, [&] { painter.drawRect(cell(aids.cursor).adjusted(1, 1, -1, -1)); });
         }
     });
 }

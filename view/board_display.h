@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game_state.h"
+#include "view/board_style.h"
 #include "view/picture_box.h"
 
 #include <QColor>
@@ -12,21 +13,6 @@
 #include <vector>
 
 namespace tarvo {
-
-namespace colours {
-inline const QColor kWindow{128, 128, 255};
-inline const QColor kWhitePiece{255, 255, 255};
-inline const QColor kBlackPiece{0, 0, 0};
-inline const QColor kEmptyCell{223, 223, 223};
-inline const QColor kGrid{192, 192, 192};
-inline const QColor kNumber{0, 255, 255};
-inline const QColor kNumberShadow{255, 255, 255};
-inline const QColor kMark{255, 0, 0};
-inline const QColor kMarkShadow{0, 0, 0};
-inline const QColor kLegalMark{112, 112, 112};
-inline const QColor kHint{0, 96, 255};
-inline const QColor kCursor{255, 160, 0};
-} // namespace colours
 
 // The board picture, the picture of the latest move beneath it, and the
 // turn and gain labels in their corners.
@@ -65,6 +51,11 @@ class BoardDisplay {
 public:
     explicit BoardDisplay(const BoardPictures& pictures) : pictures_(pictures) {}
 
+    // Draws from now on in the style's colours; the board is drawn again by
+    // the caller.
+    void SetStyle(BoardStyle style);
+    const StyleColours& colours() const { return *colours_; }
+
     // Repaints the whole board from the game state; any mark disappears.
     void DrawBoard(const GameState& state);
     static void DrawLabel(PictureBox& pic, const QString& text, int x, int y, QColor colour);
@@ -99,6 +90,7 @@ private:
     BoardPictures pictures_;
     std::map<int, Snapshot> snapshots_; // by the moves before it: a game may start late
     QString turnName_;
+    const StyleColours* colours_ = &ColoursOf(BoardStyle::Classic);
 };
 
 } // namespace tarvo

@@ -64,10 +64,30 @@ void PictureBox::Outline(QPoint a, QPoint b, QColor colour) {
     update();
 }
 
-void PictureBox::Line(QPoint a, QPoint b, QColor colour) {
+void PictureBox::Line(QPoint a, QPoint b, QColor colour, int width) {
     QPainter painter(&image_);
-    painter.setPen(QPen(colour, kPenWidth, Qt::SolidLine, Qt::SquareCap));
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(a, b);
+    update();
+}
+
+void PictureBox::Disc(QPoint a, QPoint b, QColor colour, bool shaded, QColor rim) {
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = QRectF(a, b).adjusted(kPenWidth + 2, kPenWidth + 2, -2, -2);
+    if (shaded) {
+        // A highlight up and to the left, the rim in shadow.
+        QRadialGradient light(area.center(), area.width() / 2,
+                              area.topLeft() + QPointF(area.width() * 0.35, area.height() * 0.3));
+        light.setColorAt(0, colour.lightness() < 128 ? QColor(110, 110, 110) : Qt::white);
+        light.setColorAt(0.45, colour);
+        light.setColorAt(1, colour.darker(colour.lightness() < 128 ? 100 : 130));
+        painter.setBrush(light);
+    } else {
+        painter.setBrush(colour);
+    }
+    painter.setPen(QPen(rim, 1));
+    painter.drawEllipse(area);
     update();
 }
 

@@ -27,7 +27,12 @@ public:
     void FilledSquare(QPoint a, QPoint b, QColor colour);
     // Draws the four edges of the rectangle from `a` to `b`.
     void Outline(QPoint a, QPoint b, QColor colour);
-    void Line(QPoint a, QPoint b, QColor colour);
+    void Line(QPoint a, QPoint b, QColor colour, int width = 2);
+    // A round disc inside the rectangle from `a` to `b`, lit from the top
+    // left when shaded, with a thin rim in `rim`.
+    void Disc(QPoint a, QPoint b, QColor colour, bool shaded, QColor rim);
+    // The colour Clear() fills with.
+    void SetBackColour(QColor colour) { backColour_ = colour; }
 
     void SetDrawFont(const QFont& font);
     const QFont& drawFont() const { return font_; }

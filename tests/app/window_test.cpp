@@ -112,6 +112,33 @@ TEST_F(WindowTest, AModalBoxOpenedDuringAPauseHoldsTheGameUntilItCloses) {
     EXPECT_TRUE(QTest::qWaitFor(placed));
 }
 
+TEST_F(WindowTest, AnimatedPiecesFlipOverTheFinishedBoardUntilStopEndsThem) {
+    window.SetAnimateMoves(true);
+    EXPECT_EQ(store.Get(kScoreApp, "Options", "AnimateMoves"), "1");
+    AnswerModal<frmStart>([](frmStart* d) {
+        d->optColor[1]->click();
+        d->cmdOK->click();
+    });
+    window.mnuGameStatus()->trigger();
+    const int16_t row = window.state().CompRow;
+    const int16_t col = window.state().CompCol;
+    // The mark's pause, then the pause before the pieces turn.
+    for (int pause = 0; pause < 2; ++pause) {
+        clock.now += 10'000;
+        window.driver().Wake();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.flipAnimation().running(); }));
+    // Beneath the flip the board already shows the move and its turned piece.
+    const int s = window.state().CellSize;
+    EXPECT_EQ(window.pictures().picV->image().pixelColor(s * col + s / 2, s * row + s / 2),
+              colours::kBlackPiece);
+    AnswerBox(QMessageBox::Yes);
+    window.mnuGameStatus()->trigger();
+    EXPECT_FALSE(window.flipAnimation().running());
+    EXPECT_FALSE(window.flipAnimation().isVisible());
+}
+
 TEST_F(WindowTest, TwoPlayersTakeTurnsOnOneBoardAndTheChoiceIsRemembered) {
     AnswerModal<frmStart>([](frmStart* d) {
         d->cboPlayers->setCurrentIndex(1);

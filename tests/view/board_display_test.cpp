@@ -1,4 +1,5 @@
 #include "support/board_diagram.h"
+#include "dialogs/frm_start.h"
 #include "view/board_display.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +97,41 @@ TEST_F(BoardDisplayTest, TakingMovesBackAndReplayingThemShowsTheirPicturesAgain)
     display.RestoreSnapshot(0);
     EXPECT_EQ(pictures.picB->image().pixelColor(100, 100), colours::kWindow);
     EXPECT_TRUE(pictures.lblWinst[1]->text().isEmpty());
+}
+
+TEST(BoardStyles, HighContrastMeetsTheContrastOfWcagAa) {
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(Qt::red, Qt::red), 1.0, 1e-9);
+    const StyleColours& c = ColoursOf(BoardStyle::HighContrast);
+    frmStart dialog(nullptr, Opponents::Computer);
+    dialog.SetHighContrast();
+    const QPalette white = dialog.optColor[1]->palette();
+    // Texts need 4.5, discs, lines and marks 3 against what lies next to them.
+    const struct {
+        const char* what;
+        QColor a;
+        QColor b;
+        double needed;
+    } pairs[] = {
+        {"black disc on a cell", c.blackPiece, c.empty, 3},
+        {"white disc on a cell", c.whitePiece, c.empty, 3},
+        {"grid on a cell", c.grid, c.empty, 3},
+        {"numbers", c.number, c.window, 4.5},
+        {"marked numbers", c.mark, c.window, 4.5},
+        {"status line", c.text, c.window, 4.5},
+        {"cross on its edge", c.mark, c.markShadow, 3},
+        {"edge on a cell", c.markShadow, c.empty, 3},
+        {"edge on a white disc", c.markShadow, c.whitePiece, 3},
+        {"legal-move dot", c.legal, c.empty, 3},
+        {"hint ring", c.hint, c.empty, 3},
+        {"keyboard frame", c.cursor, c.empty, 3},
+        {"white caption of the colour dialog", white.color(QPalette::WindowText),
+         white.color(dialog.optColor[1]->backgroundRole()), 4.5},
+    };
+    for (const auto& pair : pairs) {
+        EXPECT_GE(ContrastRatio(pair.a, pair.b), pair.needed) << pair.what;
+    }
+    EXPECT_TRUE(c.edgedMarks);
 }
 
 } // namespace
