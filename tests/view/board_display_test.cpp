@@ -1,5 +1,5 @@
-#include "support/board_diagram.h"
 #include "dialogs/frm_start.h"
+#include "support/board_diagram.h"
 #include "view/board_display.h"
 
 #include <gtest/gtest.h>
