@@ -11,6 +11,7 @@
 #include "dialogs/web_launch.h"
 #include "game/rules.h"
 #include "scores/score_sheet.h"
+#include "scores/statistics_sheet.h"
 #include "view/board_accessible.h"
 
 #include <QApplication>
@@ -110,6 +111,7 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
         {actions_.copy, &frmOthello::mnuGameCopy_Click},
         {actions_.paste, &frmOthello::mnuGamePaste_Click},
         {actions_.score, &frmOthello::mnuGameScore_Click},
+        {actions_.statistics, &frmOthello::mnuGameStatistics_Click},
         {actions_.exit, &frmOthello::mnuGameExit_Click},
         {actions_.helpTopics, &frmOthello::mnuHelpTopics_Click},
         {actions_.web, &frmOthello::mnuHelpWeb_Click},
@@ -131,6 +133,7 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     LoadOptions();
     // The score first, so that it is kept before the result box shows.
     driver_.AddListener(ScoreListener(scores_, session(), this));
+    driver_.AddListener(StatisticsListener(scores_.store(), session(), this));
     // A move is said before its gain shows.
     driver_.AddListener(SpeechListener(pictures_.picV));
     driver_.AddListener(BoardListener(display_, pictures_.picV, session()));
@@ -259,6 +262,11 @@ void frmOthello::mnuGameScore_Click() {
             sheet.windowTitle() +
             QStringLiteral(" (%1)").arg(tr(InfoOf(level_).caption).remove(QLatin1Char('&'))));
     }
+    sheet.exec();
+}
+
+void frmOthello::mnuGameStatistics_Click() {
+    StatisticsSheet sheet(scores_.store(), this);
     sheet.exec();
 }
 

@@ -42,6 +42,7 @@ public:
     // The menu's commands; the toolbar's buttons reach them too.
     void mnuGameStatus_Click();
     void mnuGameScore_Click();
+    void mnuGameStatistics_Click();
     void mnuGameExit_Click();
     void mnuHelpTopics_Click();
     void mnuHelpWeb_Click();

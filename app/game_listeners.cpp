@@ -3,6 +3,8 @@
 #include "app/game_texts.h"
 #include "app/main_actions.h"
 #include "common/error_trap.h"
+#include "scores/score_table.h"
+#include "scores/statistics.h"
 
 #include <QCoreApplication>
 
@@ -67,6 +69,42 @@ void ScoreListener::operator()(const SessionEvent& e) const {
 void ScoreListener::Record(ScoreRecords& scores, int16_t count, Level level, QWidget* window) {
     scores.UseSection(QString::fromLatin1(InfoOf(level).scoreSection));
     Trapped(window, [&scores, count] { scores.RecordScore(count); });
+}
+
+void StatisticsListener::operator()(const SessionEvent& e) const {
+    const auto* over = std::get_if<event::GameOver>(&e);
+    const bool black = session_->PlayerOf(Black).human;
+    const bool white = session_->PlayerOf(White).human;
+    if (over == nullptr || !(black || white)) {
+        return;
+    }
+    FinishedGame game{FinishedGame::Kind::TwoPlayers, {}, true, over->counts[0], over->counts[1]};
+    if (session_->OnePerson()) {
+        game.kind = over->assisted ? FinishedGame::Kind::WithHelp : FinishedGame::Kind::Alone;
+        game.level = QString::fromLatin1(InfoOf(over->weakest).name);
+        game.black = black;
+        if (!black) {
+            std::swap(game.discs, game.others);
+        }
+    }
+    Trapped(window_, [&] {
+        QStringList damaged;
+        store_->Update(kScoreApp, kStatisticsSection, [&](const KeyValues& stored) {
+            return Statistics::Count(stored, game, damaged);
+        });
+        if (!damaged.isEmpty()) {
+            throw RuntimeError(
+                75,
+                QCoreApplication::translate("SettingsStore", "Path/File access error: %1: %2")
+                    .arg(store_->filePath(),
+                         QCoreApplication::translate(
+                             "StatisticsSheet",
+                             "the statistics line \"%1\" cannot be read and was left as it is")
+                             .arg(damaged.join(QStringLiteral(", "))))
+                    .toStdString(),
+                RuntimeError::Report::Once);
+        }
+    });
 }
 
 } // namespace tarvo

@@ -64,4 +64,19 @@ private:
     QWidget* window_;
 };
 
+// Every finished game a person played enters the statistics: against the
+// computer by the weakest level and the person's colour, or apart when a
+// hint, an undo or a redo was used; two people's games apart as well.
+class StatisticsListener {
+public:
+    StatisticsListener(SettingsStore& store, const GameSession& session, QWidget* window)
+        : store_(&store), session_(&session), window_(window) {}
+    void operator()(const SessionEvent& event) const;
+
+private:
+    SettingsStore* store_;
+    const GameSession* session_;
+    QWidget* window_;
+};
+
 } // namespace tarvo

@@ -69,6 +69,8 @@ MainActions BuildActions(QMenuBar* menuBar, QToolBar* toolbar, QObject* menuKeys
     game->addSeparator();
     a.score = Add(game, "mnuGameScore", QT_TRANSLATE_NOOP("frmOthello", "S&core sheet"),
                   Qt::CTRL | Qt::Key_G, 12);
+    a.statistics = Add(game, "mnuGameStatistics", QT_TRANSLATE_NOOP("frmOthello", "S&tatistics"),
+                       Qt::CTRL | Qt::Key_T, 12);
     QMenu* levels = game->addMenu(Tr(QT_TRANSLATE_NOOP("frmOthello", "&Level")));
     // F1 over it opens the topic of starting a game, which tells of the levels.
     levels->menuAction()->setData(11);

@@ -30,6 +30,7 @@ struct MainActions {
     QAction* copy;
     QAction* paste;
     QAction* score;
+    QAction* statistics;
     std::array<QAction*, 3> levels; // Classic, Strong, Expert
     QAction* legal;
     std::array<QAction*, 3> styles; // the board's: Classic, Felt, High contrast

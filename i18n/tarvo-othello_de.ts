@@ -473,6 +473,85 @@
     </message>
 </context>
 <context>
+    <name>StatisticsSheet</name>
+    <message>
+        <source>the statistics line &quot;%1&quot; cannot be read and was left as it is</source>
+        <translation>die Statistikzeile „%1“ ist nicht lesbar und blieb, wie sie ist</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestes</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>%1 as Black</source>
+        <translation>%1 als Schwarz</translation>
+    </message>
+    <message>
+        <source>%1 as White</source>
+        <translation>%1 als Weiß</translation>
+    </message>
+    <message>
+        <source>With a hint or an undo</source>
+        <translation>Mit Tipp oder Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Games against the computer</source>
+        <translation>Partien gegen den Computer</translation>
+    </message>
+    <message>
+        <source>Two players on this board: %1 played, %2 won by Black, %3 won by White, %4 drawn.</source>
+        <translation>Zwei Spieler an diesem Brett: %1 gespielt, %2 von Schwarz gewonnen, %3 von Weiß gewonnen, %4 unentschieden.</translation>
+    </message>
+    <message>
+        <source>Winning streak: %1 now, %2 the longest.</source>
+        <translation>Siegesserie: jetzt %1, die längste %2.</translation>
+    </message>
+    <message>
+        <source>These lines of the settings file could not be read and are left as they are: %1.</source>
+        <translation>Diese Zeilen der Einstellungsdatei sind nicht lesbar und blieben, wie sie sind: %1.</translation>
+    </message>
+    <message>
+        <source>Clear all statistics?</source>
+        <translation>Die ganze Statistik löschen?</translation>
+    </message>
+</context>
+<context>
     <name>SysInfo</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -716,6 +795,10 @@ Software finden Sie auf der Website von Tarvo:</translation>
     <message>
         <source>&amp;Animate moves</source>
         <translation>Züge &amp;animieren</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>Stat&amp;istik</translation>
     </message>
 </context>
 <context>

@@ -473,6 +473,85 @@
     </message>
 </context>
 <context>
+    <name>StatisticsSheet</name>
+    <message>
+        <source>the statistics line &quot;%1&quot; cannot be read and was left as it is</source>
+        <translation>tilastorivi ”%1” ei ole luettavissa, ja se jätettiin ennalleen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Tyhjennä</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Tilastot</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Pelattu</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Voitettu</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Tasan</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Hävitty</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Paras</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassinen</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Vahva</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Mestari</translation>
+    </message>
+    <message>
+        <source>%1 as Black</source>
+        <translation>%1, mustana</translation>
+    </message>
+    <message>
+        <source>%1 as White</source>
+        <translation>%1, valkoisena</translation>
+    </message>
+    <message>
+        <source>With a hint or an undo</source>
+        <translation>Vihjeen tai perumisen kanssa</translation>
+    </message>
+    <message>
+        <source>Games against the computer</source>
+        <translation>Pelit tietokonetta vastaan</translation>
+    </message>
+    <message>
+        <source>Two players on this board: %1 played, %2 won by Black, %3 won by White, %4 drawn.</source>
+        <translation>Kaksi pelaajaa tällä laudalla: %1 pelattu, musta voitti %2, valkoinen voitti %3, %4 tasan.</translation>
+    </message>
+    <message>
+        <source>Winning streak: %1 now, %2 the longest.</source>
+        <translation>Voittoputki: nyt %1, pisin %2.</translation>
+    </message>
+    <message>
+        <source>These lines of the settings file could not be read and are left as they are: %1.</source>
+        <translation>Näitä asetustiedoston rivejä ei voitu lukea, ja ne jätettiin ennalleen: %1.</translation>
+    </message>
+    <message>
+        <source>Clear all statistics?</source>
+        <translation>Tyhjennetäänkö kaikki tilastot?</translation>
+    </message>
+</context>
+<context>
     <name>SysInfo</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -695,7 +774,7 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
     </message>
     <message>
         <source>&amp;Paste transcript</source>
-        <translation>Liitä siirr&amp;ot</translation>
+        <translation>Liitä siir&amp;rot</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -716,6 +795,10 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
     <message>
         <source>&amp;Animate moves</source>
         <translation>&amp;Animoi siirrot</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>Tilast&amp;ot</translation>
     </message>
 </context>
 <context>

@@ -38,15 +38,18 @@ public:
             } else if (std::holds_alternative<event::BoardRestored>(e)) {
                 // Taking moves back draws an earlier board.
                 undone_ = true;
-            } else if (const auto* over = std::get_if<event::GameOver>(&e);
-                       over != nullptr && !over->assisted) {
-                ++recorded;
-                expected_.AddScore(over->counts[state().HumanColor == Black ? 0 : 1]);
+            } else if (const auto* over = std::get_if<event::GameOver>(&e)) {
+                ++finished;
+                if (!over->assisted) {
+                    ++recorded;
+                    expected_.AddScore(over->counts[state().HumanColor == Black ? 0 : 1]);
+                }
             }
         });
     }
     int illegalBoards = 0;
     int recorded = 0;
+    int finished = 0;
 
 private:
     void CheckBoard() {

@@ -1,4 +1,5 @@
 #include "event_storm.h"
+#include "scores/statistics.h"
 
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -27,6 +28,11 @@ TEST(EventStorm, TheWindowKeepsToTheRulesAndRecordsEveryFinishedGame) {
     ScoreRecords stored(store);
     stored.LoadScores();
     EXPECT_EQ(stored.ScoreTable, expected.ScoreTable) << "every finished game's score is stored";
+    int counted = 0;
+    for (const auto& [key, value] : store.GetAll(kScoreApp, kStatisticsSection)) {
+        counted += key == "Winning streak" ? 0 : ReadCounts(value).value()["played"];
+    }
+    EXPECT_EQ(counted, window.finished) << "every finished game enters the statistics";
 }
 
 } // namespace
