@@ -7,8 +7,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Othello against the computer")
 set(CPACK_PACKAGE_DESCRIPTION "Play Othello on an 8 by 8 board against the computer, at a classic
 level or with a look-ahead engine that plays the endgame perfectly. Every
 move is marked before the pieces turn; your ten best results are kept per
-level. Hints, undo, shown legal moves, a keyboard frame and screen reader
-support are there when you want them. The engine also plays other programs
+level. Hints, undo, shown legal moves, a keyboard frame, screen reader
+support, a review of every game, statistics, board styles, animated moves
+and sound are there when you want them. The engine also plays other programs
 through the Go Text Protocol.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

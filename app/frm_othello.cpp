@@ -58,6 +58,7 @@ const QString kLegalKey = QStringLiteral("ShowLegalMoves");
 const QString kPlayersKey = QStringLiteral("Players");
 const QString kStyleKey = QStringLiteral("BoardStyle");
 const QString kAnimateKey = QStringLiteral("AnimateMoves");
+const QString kSoundKey = QStringLiteral("Sound");
 // The board styles' names in the settings, in the order of BoardStyle.
 const std::array<QString, 3> kStyleNames = {QStringLiteral("classic"), QStringLiteral("felt"),
                                             QStringLiteral("high-contrast")};
@@ -125,6 +126,7 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     }
     connect(actions_.legal, &QAction::triggered, this, [this](bool on) { SetShowLegalMoves(on); });
     connect(actions_.animate, &QAction::triggered, this, [this](bool on) { SetAnimateMoves(on); });
+    connect(actions_.sound, &QAction::triggered, this, [this](bool on) { SetSound(on); });
     for (std::size_t i = 0; i < actions_.styles.size(); ++i) {
         connect(actions_.styles[i], &QAction::triggered, this,
                 [this, i] { SetBoardStyle(static_cast<BoardStyle>(i)); });
@@ -138,6 +140,7 @@ frmOthello::frmOthello(Clock& clock, ScoreRecords& scores, QWidget* parent)
     driver_.AddListener(SpeechListener(pictures_.picV));
     driver_.AddListener(BoardListener(display_, pictures_.picV, session()));
     driver_.AddListener([this](const SessionEvent& event) { flip_->OnEvent(event); });
+    driver_.AddListener([this](const SessionEvent& event) { sound_.OnEvent(event); });
     driver_.AddListener(StatusListener(statusPanels_[0], session()));
     driver_.AddListener([this](const SessionEvent& event) { OnEvent(event); });
     qApp->installEventFilter(this);
@@ -184,6 +187,12 @@ void frmOthello::SetAnimateMoves(bool on) {
     flip_->SetEnabled(on);
     actions_.animate->setChecked(on);
     SaveOption(kAnimateKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void frmOthello::SetSound(bool on) {
+    sound_.SetEnabled(on);
+    actions_.sound->setChecked(on);
+    SaveOption(kSoundKey, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void frmOthello::SaveOption(const QString& key, const QString& value) {
@@ -318,6 +327,8 @@ void frmOthello::LoadOptions() {
             QLatin1String("1"));
         flip_->SetEnabled(scores_.store().Get(kScoreApp, kOptionsSection, kAnimateKey).trimmed() ==
                           QLatin1String("1"));
+        sound_.SetEnabled(scores_.store().Get(kScoreApp, kOptionsSection, kSoundKey).trimmed() ==
+                          QLatin1String("1"));
         const QString style =
             scores_.store().Get(kScoreApp, kOptionsSection, kStyleKey).trimmed().toLower();
         const auto found = std::ranges::find(kStyleNames, style);
@@ -329,6 +340,7 @@ void frmOthello::LoadOptions() {
     }
     actions_.legal->setChecked(comforts_.showLegal());
     actions_.animate->setChecked(flip_->enabled());
+    actions_.sound->setChecked(sound_.enabled());
     for (const Level level : {Level::Classic, Level::Strong, Level::Expert}) {
         if (stored.compare(QLatin1String(InfoOf(level).name), Qt::CaseInsensitive) == 0) {
             level_ = level;

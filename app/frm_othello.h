@@ -6,6 +6,7 @@
 #include "app/help_viewer.h"
 #include "app/main_actions.h"
 #include "app/review_window.h"
+#include "app/sound_player.h"
 #include "dialogs/frm_start.h"
 #include "scores/score_table.h"
 #include "view/board_display.h"
@@ -75,6 +76,9 @@ public:
     // View > Animate moves: remembered.
     void SetAnimateMoves(bool on);
     const FlipAnimation& flipAnimation() const { return *flip_; }
+    // View > Sound: remembered; the sounds are loaded when first switched on.
+    void SetSound(bool on);
+    const SoundPlayer& sound() const { return sound_; }
     Level level() const { return level_; }
     // Opens `sURL` in the desktop's browser, or says why it cannot.
     void WebLaunch(const QString& sURL);
@@ -134,6 +138,7 @@ private:
     Opponents opponents_ = Opponents::Computer;
     GameDriver driver_;
     BoardComforts comforts_{display_, pictures_.picV, driver_};
+    SoundPlayer sound_{SoundLibraryCandidates()};
     FlipAnimation* flip_ = new FlipAnimation(display_, driver_.session(), pictures_.picV);
 };
 

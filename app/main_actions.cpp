@@ -107,6 +107,8 @@ MainActions BuildActions(QMenuBar* menuBar, QToolBar* toolbar, QObject* menuKeys
     a.animate =
         Add(view, "mnuViewAnimate", QT_TRANSLATE_NOOP("frmOthello", "&Animate moves"), {}, 17);
     a.animate->setCheckable(true);
+    a.sound = Add(view, "mnuViewSound", QT_TRANSLATE_NOOP("frmOthello", "S&ound"), {}, 17);
+    a.sound->setCheckable(true);
 
     QMenu* help = menuBar->addMenu(Tr(QT_TRANSLATE_NOOP("frmOthello", "&Help")));
     help->installEventFilter(menuKeys);

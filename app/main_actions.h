@@ -35,6 +35,7 @@ struct MainActions {
     QAction* legal;
     std::array<QAction*, 3> styles; // the board's: Classic, Felt, High contrast
     QAction* animate;
+    QAction* sound;
     QAction* exit;
     QAction* helpTopics;
     QAction* web;

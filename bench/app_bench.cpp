@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
@@ -35,6 +36,18 @@ long ResidentKb() {
 // window is loaded, then shows it, lets it settle and prints its memory.
 int RunChild(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    if (qstrcmp(argv[1], "--bare") == 0) {
+        // A bare Qt window of the same size, to compare with.
+        QWidget bare;
+        bare.resize(620, 380);
+        std::printf("loaded\n");
+        std::fflush(stdout);
+        bare.show();
+        QTimer::singleShot(500, &application, &QCoreApplication::quit);
+        QApplication::exec();
+        std::printf("rss_kb %ld\n", ResidentKb());
+        return 0;
+    }
     QApplication::setApplicationName(tarvo::kAppTitle);
     tarvo::InstallFontSubstitutes();
     QTemporaryDir dir;
@@ -51,13 +64,15 @@ int RunChild(int argc, char* argv[]) {
     return 0;
 }
 
+// Argument 0 the game (sound off, as it starts by default), 1 a bare Qt window.
 void BM_StartToLoaded(benchmark::State& bench) {
     long rssKb = 0;
+    const QString mode = bench.range(0) == 1 ? QStringLiteral("--bare") : QStringLiteral("--child");
     for (auto _ : bench) {
         QProcess child;
         QElapsedTimer timer;
         timer.start();
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child")});
+        child.start(QCoreApplication::applicationFilePath(), {mode});
         while (!child.canReadLine() && child.waitForReadyRead(30'000)) {
         }
         bench.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
@@ -70,7 +85,12 @@ void BM_StartToLoaded(benchmark::State& bench) {
     }
     bench.counters["resident_MB"] = static_cast<double>(rssKb) / 1024.0;
 }
-BENCHMARK(BM_StartToLoaded)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToLoaded)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(15)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // A game waits for the human's click for two seconds; the share of one core
 // it uses. With argument 1 the moves are animated and the computer opens: the
@@ -138,7 +158,7 @@ BENCHMARK(BM_WaitForClickCpuShare)
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc == 2 && qstrcmp(argv[1], "--child") == 0) {
+    if (argc == 2 && (qstrcmp(argv[1], "--child") == 0 || qstrcmp(argv[1], "--bare") == 0)) {
         return RunChild(argc, argv);
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {

@@ -800,6 +800,10 @@ Software finden Sie auf der Website von Tarvo:</translation>
         <source>S&amp;tatistics</source>
         <translation>Stat&amp;istik</translation>
     </message>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>&amp;Klang</translation>
+    </message>
 </context>
 <context>
     <name>frmStart</name>

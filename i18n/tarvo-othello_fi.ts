@@ -800,6 +800,10 @@ ohjelmia löydät Tarvon verkkosivuilta:</translation>
         <source>S&amp;tatistics</source>
         <translation>Tilast&amp;ot</translation>
     </message>
+    <message>
+        <source>S&amp;ound</source>
+        <translation>Ää&amp;net</translation>
+    </message>
 </context>
 <context>
     <name>frmStart</name>

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland weston fonts-liberation2
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-multimedia-dev qt6-qpa-plugins qt6-wayland weston fonts-liberation2
     qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream dpkg-dev file xdg-utils
     "$@"
 )

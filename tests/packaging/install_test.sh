@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# `cmake --install` places the game, its help and its desktop files by the
-# GNU layout, where the program looks for its help.
+# `cmake --install` places the game, its help, its sounds and its desktop
+# files by the GNU layout, where the program looks for its help and sounds.
 set -euo pipefail
 build=$1
 stage=$(mktemp -d)
@@ -10,6 +10,7 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 expected=(
     usr/games/tarvo-othello
     usr/games/tarvo-othello-engine
+    usr/lib/tarvo-othello/libtarvo-othello-sound.so
     usr/share/man/man6/tarvo-othello.6.gz
     usr/share/man/man6/tarvo-othello-engine.6.gz
     usr/share/doc/tarvo-othello/changelog.gz
