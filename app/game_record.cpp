@@ -287,13 +287,24 @@ std::variant<GameRecord, RecordError> ReadRecord(std::string_view text) {
         return std::ranges::find(kKeys, keyOf(Trim(line))) != kKeys.end();
     });
     if (bare) {
+        // A board line, as endgame collections write them (anything after
+        // the side to move is their comment), may stand before the moves.
         std::string moves;
+        std::optional<Setup> setup;
         for (const std::string_view line : lines) {
-            if (!IsComment(Trim(line))) {
+            const std::string_view text = Trim(line);
+            if (!setup && moves.empty() && text.size() >= 66 &&
+                (text.size() == 66 || text[66] == ' ')) {
+                setup = ReadPosition(text.substr(0, 66));
+                if (setup) {
+                    continue;
+                }
+            }
+            if (!IsComment(text)) {
                 moves += std::string(line) + "\n";
             }
         }
-        auto replay = ReadTranscript(moves);
+        auto replay = ReadTranscript(moves, setup);
         if (auto* error = std::get_if<RecordError>(&replay)) {
             return *error;
         }

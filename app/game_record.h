@@ -101,7 +101,7 @@ struct GameRecord {
 // (empty), then a blank and the side to move, X or O.
 // Keys in any case and order; blank lines and lines from ";" or "#" are
 // skipped, lines of other keys too. A text with no key line at all is read
-// as a bare transcript.
+// as a bare transcript, after a board line as above if it has one.
 std::string WriteRecord(const GameRecord& record);
 std::variant<GameRecord, RecordError> ReadRecord(std::string_view text);
 

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tarvo {
@@ -199,9 +200,11 @@ ReviewWindow::ReviewWindow(GameRecord record, std::function<void(const GameStart
         list_->addItem(QString());
         UpdateRow(row);
     }
-    list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QStringLiteral("00. ")) +
-                           list_->fontMetrics().horizontalAdvance(RowText(1, false) + "  ") * 3 /
-                               2);
+    // Room for the widest entry a game can have, and a scroll bar.
+    const QString widest = tr("%1. %2 %3").arg(60).arg(ColourName(White), QStringLiteral("h8")) +
+                           QStringLiteral("   \u2248\u221264");
+    list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(widest) +
+                           list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
     list_->installEventFilter(this);
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { ShowRow(row); });
 

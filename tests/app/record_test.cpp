@@ -98,6 +98,9 @@ TEST(Record, AnEndgamePositionKeepsItsPlaceAndItsKnownResult) {
     ASSERT_TRUE(std::holds_alternative<GameRecord>(read));
     const GameRecord& record = std::get<GameRecord>(read);
     EXPECT_NE(WriteRecord(record).find("Position: " + ffo40 + "\nMoves: a2\n"), std::string::npos);
+    const auto bare = ReadRecord(ffo40 + " FFO #40: a2 +38\na2\n");
+    ASSERT_TRUE(std::holds_alternative<GameRecord>(bare));
+    EXPECT_EQ(std::get<GameRecord>(bare).replay.setup, record.replay.setup);
     GameAnalysis analysis(record.replay, {2, 20});
     engine::Searcher searcher;
     const std::atomic<bool> go{false};

@@ -73,6 +73,18 @@ TEST(Review, StepsThroughTheGameWithTheSolversScores) {
     EXPECT_EQ(played->moves, std::vector<int>(moves.begin(), moves.begin() + 10));
 }
 
+// An endgame with no moves played yet: FFO #40, which Black wins by 38.
+TEST(Review, AnEndgameShowsItsExactResult) {
+    const auto read =
+        ReadRecord("O--OOOOX-OOOOOOXOOXXOOOXOOXOOOXXOOOOOOXX---OOOOX----O--X-------- X FFO #40\n");
+    ASSERT_TRUE(std::holds_alternative<GameRecord>(read));
+    ReviewWindow review(
+        std::get<GameRecord>(read), [](const GameStart&) {}, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !review.analysing(); }, 60000));
+    EXPECT_EQ(review.moveList()->count(), 1);
+    EXPECT_EQ(review.verdict()->text(), "Start\nWith best play Black wins by 38");
+}
+
 TEST(Review, ClosingItStopsTheAnalysisAtOnce) {
     auto review = std::make_unique<ReviewWindow>(
         PersonAgainstExpert(), [](const GameStart&) {}, nullptr, AnalysisDepth{30, 30});
