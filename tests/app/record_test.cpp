@@ -52,6 +52,15 @@ struct Bad {
     std::string named;
 };
 
+template <typename Read> void ExpectError(const Read& read, const Bad& bad) {
+    SCOPED_TRACE(bad.text);
+    ASSERT_TRUE(std::holds_alternative<RecordError>(read));
+    const RecordError& error = std::get<RecordError>(read);
+    EXPECT_EQ(error.kind, bad.kind);
+    EXPECT_EQ(error.number, bad.number);
+    EXPECT_EQ(error.text, bad.named);
+}
+
 TEST(Transcript, NamesTheFirstMoveItCannotPlay) {
     const std::vector<Bad> table = {
         {"f5 x9 d6", Kind::UnreadableText, 2, "x9"},
@@ -63,13 +72,7 @@ TEST(Transcript, NamesTheFirstMoveItCannotPlay) {
         {std::string(kWipeout) + " a1", Kind::AfterTheEnd, 10, "a1"},
     };
     for (const Bad& bad : table) {
-        SCOPED_TRACE(bad.text);
-        const auto read = ReadTranscript(bad.text);
-        ASSERT_TRUE(std::holds_alternative<RecordError>(read));
-        const RecordError& error = std::get<RecordError>(read);
-        EXPECT_EQ(error.kind, bad.kind);
-        EXPECT_EQ(error.number, bad.number);
-        EXPECT_EQ(error.text, bad.named);
+        ExpectError(ReadTranscript(bad.text), bad);
     }
 }
 
@@ -119,13 +122,7 @@ TEST(Record, NamesTheLineItCannotRead) {
         {"Position: XO X\nMoves:", Kind::BadPosition, 1, "XO X"},
     };
     for (const Bad& bad : table) {
-        SCOPED_TRACE(bad.text);
-        const auto read = ReadRecord(bad.text);
-        ASSERT_TRUE(std::holds_alternative<RecordError>(read));
-        const RecordError& error = std::get<RecordError>(read);
-        EXPECT_EQ(error.kind, bad.kind);
-        EXPECT_EQ(error.number, bad.number);
-        EXPECT_EQ(error.text, bad.named);
+        ExpectError(ReadRecord(bad.text), bad);
     }
 }
 
