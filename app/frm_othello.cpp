@@ -314,29 +314,31 @@ void frmOthello::Form_Load() {
 void frmOthello::LoadOptions() {
     // A settings file that cannot be read leaves the defaults; the damage is
     // told once the game has started.
-    QString stored;
+    KeyValues options;
     try {
-        stored = scores_.store().Get(kScoreApp, kOptionsSection, kLevelKey);
-        // 0 against the computer, 1 two players, 2 two computers.
-        const int players =
-            scores_.store().Get(kScoreApp, kOptionsSection, kPlayersKey).trimmed().toInt();
-        opponents_ =
-            players == 1 || players == 2 ? static_cast<Opponents>(players) : Opponents::Computer;
-        comforts_.SetShowLegal(
-            scores_.store().Get(kScoreApp, kOptionsSection, kLegalKey).trimmed() ==
-            QLatin1String("1"));
-        flip_->SetEnabled(scores_.store().Get(kScoreApp, kOptionsSection, kAnimateKey).trimmed() ==
-                          QLatin1String("1"));
-        sound_.SetEnabled(scores_.store().Get(kScoreApp, kOptionsSection, kSoundKey).trimmed() ==
-                          QLatin1String("1"));
-        const QString style =
-            scores_.store().Get(kScoreApp, kOptionsSection, kStyleKey).trimmed().toLower();
-        const auto found = std::ranges::find(kStyleNames, style);
-        if (found != kStyleNames.end()) {
-            style_ = static_cast<BoardStyle>(found - kStyleNames.begin());
-        }
+        options = scores_.store().GetAll(kScoreApp, kOptionsSection);
     } catch (const RuntimeError&) {
         return;
+    }
+    // Keys are read in any case, as the store reads them.
+    const auto option = [&options](const QString& key) {
+        const auto found = std::ranges::find_if(options, [&key](const auto& pair) {
+            return pair.first.compare(key, Qt::CaseInsensitive) == 0;
+        });
+        return found == options.end() ? QString() : found->second.trimmed();
+    };
+    const auto on = [&option](const QString& key) { return option(key) == QLatin1String("1"); };
+    const QString stored = option(kLevelKey);
+    // 0 against the computer, 1 two players, 2 two computers.
+    const int players = option(kPlayersKey).toInt();
+    opponents_ =
+        players == 1 || players == 2 ? static_cast<Opponents>(players) : Opponents::Computer;
+    comforts_.SetShowLegal(on(kLegalKey));
+    flip_->SetEnabled(on(kAnimateKey));
+    sound_.SetEnabled(on(kSoundKey));
+    const auto found = std::ranges::find(kStyleNames, option(kStyleKey).toLower());
+    if (found != kStyleNames.end()) {
+        style_ = static_cast<BoardStyle>(found - kStyleNames.begin());
     }
     actions_.legal->setChecked(comforts_.showLegal());
     actions_.animate->setChecked(flip_->enabled());

@@ -53,6 +53,13 @@ std::optional<Counts> ReadCounts(const QString& text) {
     return counts;
 }
 
+std::optional<Counts> CountsOf(const KeyValues& stored, const QString& key) {
+    const auto found = std::ranges::find_if(stored, [&key](const auto& pair) {
+        return pair.first.compare(key, Qt::CaseInsensitive) == 0;
+    });
+    return ReadCounts(found == stored.end() ? QString() : found->second);
+}
+
 QString Statistics::LevelKey(const QString& level, bool black) {
     return level + (black ? QStringLiteral(" as Black") : QStringLiteral(" as White"));
 }
@@ -60,9 +67,7 @@ QString Statistics::LevelKey(const QString& level, bool black) {
 KeyValues Statistics::Count(const KeyValues& stored, const FinishedGame& game,
                             QStringList& damaged) {
     const auto read = [&](const QString& key) -> std::optional<Counts> {
-        const auto found = std::ranges::find(stored, key, &std::pair<QString, QString>::first);
-        const std::optional<Counts> counts =
-            ReadCounts(found == stored.end() ? QString() : found->second);
+        const std::optional<Counts> counts = CountsOf(stored, key);
         if (!counts) {
             damaged << key;
         }

@@ -26,6 +26,9 @@ struct FinishedGame {
 // 1 drawn, 4 lost, best 48"; each count a number and its word, in any order.
 using Counts = std::map<QString, int>;
 std::optional<Counts> ReadCounts(const QString& text);
+// The counts of `key` (in any case, as the store reads keys); none counted
+// when it is missing, nothing when its line cannot be read.
+std::optional<Counts> CountsOf(const KeyValues& stored, const QString& key);
 
 // The statistics of the file's Statistics section, one line a key, so that
 // they read and edit as plain text:

@@ -56,10 +56,7 @@ StatisticsSheet::StatisticsSheet(SettingsStore& store, QWidget* parent)
 void StatisticsSheet::Fill() {
     KeyValues stored;
     Trapped(this, [&] { stored = store_.GetAll(kScoreApp, kStatisticsSection); });
-    const auto counts = [&](const QString& key) {
-        const auto found = std::ranges::find(stored, key, &std::pair<QString, QString>::first);
-        return ReadCounts(found == stored.end() ? QString() : found->second);
-    };
+    const auto counts = [&stored](const QString& key) { return CountsOf(stored, key); };
     QStringList unread;
     for (int row = 0; row < table_->rowCount(); ++row) {
         const QString key =

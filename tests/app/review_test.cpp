@@ -89,10 +89,9 @@ TEST(Review, ClosingItStopsTheAnalysisAtOnce) {
     auto review = std::make_unique<ReviewWindow>(
         PersonAgainstExpert(), [](const GameStart&) {}, nullptr, AnalysisDepth{30, 30});
     review->show();
-    QTest::qWait(0);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(review->analysing());
     review.reset(); // joins the worker: a test that hangs here has failed
-    SUCCEED();
 }
 
 TEST(GameFiles, ARecordSurvivesItsFileAndABadOneNamesItsFault) {
