@@ -11,11 +11,6 @@ using engine::Bit;
 using engine::Bits;
 using engine::Position;
 
-// A written move: a cell or kPassMove.
-struct Token {
-    int cell;
-};
-
 char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
@@ -29,8 +24,9 @@ bool StartsWith(std::string_view text, std::string_view word) {
                                                     [](char w, char t) { return w == Lower(t); });
 }
 
-std::variant<std::vector<Token>, RecordError> ReadTokens(std::string_view text) {
-    std::vector<Token> tokens;
+// The written moves: cells, or kPassMove for a pass.
+std::variant<std::vector<int>, RecordError> ReadTokens(std::string_view text) {
+    std::vector<int> tokens;
     std::size_t i = 0;
     while (i < text.size()) {
         if (IsSeparator(text[i])) {
@@ -41,7 +37,7 @@ std::variant<std::vector<Token>, RecordError> ReadTokens(std::string_view text) 
         const char column = Lower(rest[0]);
         if (rest.size() >= 2 && column >= 'a' && column <= 'h' && rest[1] >= '1' &&
             rest[1] <= '8') {
-            tokens.push_back({engine::CellIndex(rest[1] - '0', column - 'a' + 1)});
+            tokens.push_back(engine::CellIndex(rest[1] - '0', column - 'a' + 1));
             i += 2;
             continue;
         }
@@ -49,7 +45,7 @@ std::variant<std::vector<Token>, RecordError> ReadTokens(std::string_view text) 
                                        : StartsWith(rest, "pa") || StartsWith(rest, "--") ? 2
                                                                                           : 0;
         if (passLength > 0) {
-            tokens.push_back({kPassMove});
+            tokens.push_back(kPassMove);
             i += passLength;
             continue;
         }
@@ -61,50 +57,6 @@ std::variant<std::vector<Token>, RecordError> ReadTokens(std::string_view text) 
                            std::string(text.substr(i, end - i))};
     }
     return tokens;
-}
-
-std::variant<Replay, RecordError> Play(const Setup& setup, const std::vector<Token>& tokens) {
-    Replay replay;
-    replay.setup = setup;
-    Position p = setup.board;
-    int16_t colour = setup.toMove;
-    const auto pass = [&] {
-        replay.steps.push_back({colour, kPassMove, p});
-        p = engine::Pass(p);
-        colour = OpponentOf(colour);
-    };
-    const auto over = [&] { return engine::Moves(p) == 0 && engine::Moves(p.theirs, p.mine) == 0; };
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        const int cell = tokens[i].cell;
-        if (over()) {
-            return RecordError{RecordError::Kind::AfterTheEnd, number, engine::CellName(cell)};
-        }
-        const engine::Bits moves = engine::Moves(p);
-        if (cell == kPassMove) {
-            if (moves != 0) {
-                return RecordError{RecordError::Kind::NeedlessPass, number, "pass"};
-            }
-            pass();
-            continue;
-        }
-        if (moves == 0) {
-            pass();
-        }
-        if ((engine::Moves(p) & Bit(cell)) == 0) {
-            return RecordError{RecordError::Kind::IllegalMove, number, engine::CellName(cell)};
-        }
-        replay.steps.push_back({colour, cell, p});
-        p = engine::Play(p, cell);
-        colour = OpponentOf(colour);
-    }
-    replay.over = over();
-    if (!replay.over && engine::Moves(p) == 0) {
-        pass();
-    }
-    replay.last = p;
-    replay.toMove = colour;
-    return replay;
 }
 
 std::string_view Trim(std::string_view text) {
@@ -216,12 +168,48 @@ std::vector<int> Replay::Moves() const {
     return moves;
 }
 
-std::variant<Replay, RecordError> ReplayMoves(const Setup& setup, const std::vector<int>& moves) {
-    std::vector<Token> tokens;
-    for (const int cell : moves) {
-        tokens.push_back({cell});
+std::variant<Replay, RecordError> ReplayMoves(const Setup& setup, const std::vector<int>& tokens) {
+    Replay replay;
+    replay.setup = setup;
+    Position p = setup.board;
+    int16_t colour = setup.toMove;
+    const auto pass = [&] {
+        replay.steps.push_back({colour, kPassMove, p});
+        p = engine::Pass(p);
+        colour = OpponentOf(colour);
+    };
+    const auto over = [&] { return engine::Moves(p) == 0 && engine::Moves(p.theirs, p.mine) == 0; };
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const int cell = tokens[i];
+        if (over()) {
+            return RecordError{RecordError::Kind::AfterTheEnd, number, engine::CellName(cell)};
+        }
+        const engine::Bits moves = engine::Moves(p);
+        if (cell == kPassMove) {
+            if (moves != 0) {
+                return RecordError{RecordError::Kind::NeedlessPass, number, "pass"};
+            }
+            pass();
+            continue;
+        }
+        if (moves == 0) {
+            pass();
+        }
+        if ((engine::Moves(p) & Bit(cell)) == 0) {
+            return RecordError{RecordError::Kind::IllegalMove, number, engine::CellName(cell)};
+        }
+        replay.steps.push_back({colour, cell, p});
+        p = engine::Play(p, cell);
+        colour = OpponentOf(colour);
     }
-    return Play(setup, tokens);
+    replay.over = over();
+    if (!replay.over && engine::Moves(p) == 0) {
+        pass();
+    }
+    replay.last = p;
+    replay.toMove = colour;
+    return replay;
 }
 
 std::variant<Replay, RecordError> ReadTranscript(std::string_view text,
@@ -230,16 +218,17 @@ std::variant<Replay, RecordError> ReadTranscript(std::string_view text,
     if (auto* error = std::get_if<RecordError>(&tokens)) {
         return *error;
     }
-    const auto& written = std::get<std::vector<Token>>(tokens);
+    const auto& written = std::get<std::vector<int>>(tokens);
     if (setup) {
-        return Play(*setup, written);
+        return ReplayMoves(*setup, written);
     }
     // No first move is legal from both starts: take the one it is legal from.
-    const auto first = std::ranges::find_if(written, [](Token t) { return t.cell != kPassMove; });
+    const auto first = std::ranges::find_if(written, [](int cell) { return cell != kPassMove; });
     const bool whiteOnD4 =
         first != written.end() &&
-        (engine::Moves(SetupOf(StartPosition::WhiteOnD4).board) & Bit(first->cell)) != 0;
-    return Play(SetupOf(whiteOnD4 ? StartPosition::WhiteOnD4 : StartPosition::BlackOnD4), written);
+        (engine::Moves(SetupOf(StartPosition::WhiteOnD4).board) & Bit(*first)) != 0;
+    return ReplayMoves(SetupOf(whiteOnD4 ? StartPosition::WhiteOnD4 : StartPosition::BlackOnD4),
+                       written);
 }
 
 std::string WriteTranscript(const Replay& replay) {
