@@ -31,7 +31,7 @@ GameAnalysis::PositionScore GameAnalysis::Score(engine::Searcher& searcher,
         return {-other.score, kPassMove, other.exact};
     }
     const engine::Result r = searcher.Search(p, {depth_.search, {}, 0}, stop);
-    return {engine::ScoreInDiscs(r.score), r.cell, r.exact};
+    return {r.discs, r.cell, r.exact};
 }
 
 GameAnalysis::Value GameAnalysis::ValueOf(int position) const {

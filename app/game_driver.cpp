@@ -1,6 +1,8 @@
 #include "app/game_driver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
 
 namespace tarvo {
 
@@ -23,6 +25,11 @@ GameDriver::GameDriver(Clock& clock, BoxShower showBox)
     delay_.setSingleShot(true);
     delay_.setTimerType(Qt::PreciseTimer);
     connect(&delay_, &QTimer::timeout, this, [this] { Wake(); });
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral("tarvo-othello.weights");
+    weightPaths_ = {(programDir + QLatin1Char('/') + name).toStdString(),
+                    QDir::cleanPath(programDir + QStringLiteral("/" TARVO_DATA_FROM_BIN "/") + name)
+                        .toStdString()};
 }
 
 GameDriver::~GameDriver() {
@@ -104,7 +111,15 @@ void GameDriver::RunSearch(const engine::Position& position, const engine::Limit
     stop_ = false;
     const int ticket = ticket_;
     worker_ = std::jthread([this, position, limits, ticket, answer = std::move(answer)] {
-        const int cell = searcher_->Search(position, limits, stop_).cell;
+        std::string error;
+        engine::Limits trained = limits;
+        trained.weights = engine::SharedWeights(weightPaths_, error);
+        if (!error.empty()) {
+            std::fprintf(stderr,
+                         "tarvo-othello: %s; the computer plays with its simpler evaluation\n",
+                         error.c_str());
+        }
+        const int cell = searcher_->Search(position, trained, stop_).cell;
         QMetaObject::invokeMethod(
             this,
             [this, ticket, cell, answer] {

@@ -92,6 +92,8 @@ private:
     // The worker thread is the only one that touches the searcher while it
     // runs; the UI thread joins it before it starts another.
     std::unique_ptr<engine::Searcher> searcher_;
+    // Where the trained evaluation may be, read by the first search that needs it.
+    std::vector<std::string> weightPaths_;
     std::atomic<bool> stop_{false};
     std::jthread worker_;
 };

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -15,6 +16,23 @@ constexpr const char* kUsage =
     "Plays Othello through the Go Text Protocol on standard input and output.\n"
     "  --level  how strongly it plays (expert, about a second a move, unless given)\n"
     "  --time   the seconds a move may take, instead of the level's\n";
+
+// The trained evaluation, beside the program in the build tree or in the
+// data folder when installed; the simpler evaluation when it cannot be read.
+const tarvo::engine::PatternWeights* Weights() {
+    std::error_code failed;
+    const std::filesystem::path dir =
+        std::filesystem::read_symlink("/proc/self/exe", failed).parent_path();
+    const std::string name = "tarvo-othello.weights";
+    std::string error;
+    const tarvo::engine::PatternWeights* weights = tarvo::engine::SharedWeights(
+        {dir / name, (dir / TARVO_DATA_FROM_BIN / name).lexically_normal()}, error);
+    if (weights == nullptr) {
+        std::fprintf(stderr, "tarvo-othello-engine: %s; playing with the simpler evaluation\n",
+                     error.c_str());
+    }
+    return weights;
+}
 
 } // namespace
 
@@ -47,6 +65,7 @@ int main(int argc, char* argv[]) {
         }
         ++i;
     }
+    limits.weights = Weights();
     GtpEngine engine(limits);
     for (std::string line; !engine.quit() && std::getline(std::cin, line);) {
         const std::string reply = engine.Execute(line);

@@ -19,6 +19,9 @@ constexpr int kDiscWorth = 1000;
 constexpr int kShallowEmpties = 6;
 // From this many empty cells up the solver looks up each reply in the table first.
 constexpr int kEtcEmpties = 8;
+// From this many empty cells up the trained evaluation's searches of rising
+// depth give the solver its first guess and seed the table with good moves.
+constexpr int kPreSearchEmpties = 12;
 
 constexpr Bits kCorners = 0x8100000000000081ULL;
 // The cells next to each corner, diagonally (X) and along the edges (C).
@@ -189,15 +192,21 @@ int Evaluate(const Position& p) {
     return 3 * mobility + frontier + corners + 4 * stable + discs;
 }
 
-int ScoreInDiscs(int score) {
-    // Fitted to exact results for a 10-ply search, the review's (eval_bench
-    // 100 10 3): deeper searches see further and score more boldly.
+namespace {
+
+// A searched score as final discs for the side to move.
+int ScoreInDiscs(int score, bool trained) {
+    // The hand-made evaluation's points were fitted to exact results for a
+    // 10-ply search (eval_bench 100 10 3); the trained one counts in discs.
     constexpr double kPointsPerDisc = 4.15;
-    const double discs = std::abs(score) >= kDiscWorth / 2
+    const double discs = trained ? static_cast<double>(score) / kEvalUnit
+                         : std::abs(score) >= kDiscWorth / 2
                              ? static_cast<double>(score) / kDiscWorth
                              : static_cast<double>(score) / kPointsPerDisc;
     return std::clamp(static_cast<int>(std::lround(discs)), -64, 64);
 }
+
+} // namespace
 
 struct Searcher::Entry {
     std::uint64_t key = 0;
@@ -212,8 +221,9 @@ struct Searcher::Entry {
 class Searcher::Run {
 public:
     Run(Entry* table, std::uint8_t generation, const std::atomic<bool>& stop,
-        Clock::time_point deadline)
-        : table_(table), generation_(generation), stop_(stop), deadline_(deadline) {}
+        Clock::time_point deadline, const PatternWeights* weights = nullptr)
+        : table_(table), generation_(generation), stop_(stop), deadline_(deadline),
+          weights_(weights), discWorth_(weights != nullptr ? kEvalUnit : kDiscWorth) {}
 
     bool aborted() const { return aborted_; }
     std::uint64_t nodes() const { return nodes_; }
@@ -227,17 +237,26 @@ public:
         return {cell, best};
     }
 
-    // The exact result by narrow tests: whether the game is won first, then
-    // upwards from there, since a test that the result reaches a guess costs
-    // far less than one that it falls short. A test that falls short drops the
-    // guess well below. Results are even, so the odd values either side of a
-    // guess tell whether the result is below, at or above it.
+    // The exact result by narrow tests: whether it reaches a first guess (a
+    // draw, or the trained evaluation's estimate), then upwards from there, since a test that the
+    // result reaches a guess costs far less than one that it falls short. A test that falls short
+    // drops the guess well below. Results are even, so the odd values either side of a guess tell
+    // whether the result is below, at or above it.
     std::pair<int, int> RootExact(const Position& p) {
         const auto child = [&](const Position& next, int alpha, int beta) {
             return -Solve(next, -beta, -alpha);
         };
         int first = -1; // the move that reached the last guess
-        for (int guess = 0;;) {
+        int guess = 0;
+        if (weights_ != nullptr && p.Empties() >= kPreSearchEmpties) {
+            for (int depth = 2; depth <= (p.Empties() - 6) / 2 && !aborted_; depth += 2) {
+                std::tie(first, guess) = Root(p, depth, first);
+            }
+            guess = std::clamp(
+                static_cast<int>(std::lround(static_cast<double>(guess) / kEvalUnit / 2)) * 2, -64,
+                64);
+        }
+        for (;;) {
             const auto [best, cell] =
                 Principal(OrderedMoves(p, Moves(p), first), guess - 1, guess + 1, child);
             if (best == guess || aborted_) {
@@ -316,27 +335,30 @@ private:
         const Bits moves = Moves(p);
         if (moves == 0) {
             if (Moves(p.theirs, p.mine) == 0) {
-                return FinalDifference(p) * kDiscWorth;
+                return FinalDifference(p) * discWorth_;
             }
             return -AlphaBeta(Pass(p), depth, -beta, -alpha);
         }
         if (depth <= 0) {
-            return Evaluate(p);
+            return weights_ != nullptr ? weights_->Evaluate(p) : Evaluate(p);
         }
         const std::uint64_t key = Key(p);
         Entry& entry = Slot(key);
         int first = -1;
         if (entry.key == key) {
             first = entry.cell;
-            if (entry.depth >= depth && entry.depth < 64) {
-                if (entry.lower >= beta) {
-                    return entry.lower;
+            // An exact result's bounds hold at any depth.
+            const int scale = entry.depth >= 64 ? discWorth_ : 1;
+            if (entry.depth >= depth) {
+                if (entry.lower * scale >= beta) {
+                    return entry.lower * scale;
                 }
-                if (entry.upper <= alpha) {
-                    return entry.upper;
+                if (entry.upper * scale <= alpha) {
+                    return entry.upper * scale;
                 }
             }
         }
+        const bool keep = entry.key == key && entry.depth >= 64;
         const int alphaIn = alpha;
         const auto [best, bestCell] = Principal(OrderedMoves(p, moves, first), alpha, beta,
                                                 [&](const Position& next, int a, int b) {
@@ -344,6 +366,9 @@ private:
                                                 });
         if (aborted_) {
             return 0;
+        }
+        if (keep) {
+            return best;
         }
         // Evaluations fit 16 bits; finished games are stored clamped.
         const auto narrow = [](int v) {
@@ -533,6 +558,8 @@ private:
     std::uint8_t generation_;
     const std::atomic<bool>& stop_;
     Clock::time_point deadline_;
+    const PatternWeights* weights_;
+    int discWorth_;
     std::uint64_t nodes_ = 0;
     bool aborted_ = false;
 };
@@ -541,19 +568,21 @@ Searcher::Searcher() : table_(new Entry[std::size_t{1} << kTableBits]) {}
 
 Searcher::~Searcher() = default;
 
-Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop) {
+Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop,
+                       const PatternWeights* weights) {
     if (Moves(p) == 0) {
         if (Moves(p.theirs, p.mine) == 0) {
-            return {-1, FinalDifference(p), true, 0};
+            return {-1, FinalDifference(p), true, 0, FinalDifference(p)};
         }
-        Result other = Solve(Pass(p), stop);
-        return {-1, -other.score, other.exact, other.nodes};
+        Result other = Solve(Pass(p), stop, weights);
+        return {-1, -other.score, other.exact, other.nodes, -other.score};
     }
     Result result;
-    Run run(table_.get(), ++generation_, stop, Clock::time_point::max());
+    Run run(table_.get(), ++generation_, stop, Clock::time_point::max(), weights);
     std::tie(result.cell, result.score) = run.RootExact(p);
     result.exact = !run.aborted();
     result.nodes = run.nodes();
+    result.discs = result.score;
     return result;
 }
 
@@ -569,11 +598,13 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
     if (p.Empties() <= limits.exactFrom) {
         // The exact solution, if it comes within the first part of the budget.
         Run run(table_.get(), generation_, stop,
-                limits.time.count() > 0 ? start + limits.time * 3 / 5 : Clock::time_point::max());
+                limits.time.count() > 0 ? start + limits.time * 3 / 5 : Clock::time_point::max(),
+                limits.weights);
         std::tie(result.cell, result.score) = run.RootExact(p);
         result.nodes = run.nodes();
         if (!run.aborted()) {
             result.exact = true;
+            result.discs = result.score;
             return result;
         }
     }
@@ -583,7 +614,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         if (limits.time.count() > 0 && Clock::now() > start + limits.time / 2) {
             break;
         }
-        Run run(table_.get(), generation_, stop, deadline);
+        Run run(table_.get(), generation_, stop, deadline, limits.weights);
         const auto [cell, score] = run.Root(p, depth, result.cell);
         result.nodes += run.nodes();
         if (run.aborted()) {
@@ -596,6 +627,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         // Stopped before the first iteration ended: any legal move will do.
         result.cell = std::countr_zero(Moves(p));
     }
+    result.discs = ScoreInDiscs(result.score, limits.weights != nullptr);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/pattern_eval.h"
 
 #include <atomic>
 #include <chrono>
@@ -13,6 +14,8 @@ struct Limits {
     int depth = 60;                    // the deepest iteration of the middle-game search
     std::chrono::milliseconds time{0}; // the whole move's budget; 0 for none
     int exactFrom = 0;                 // solve exactly from this many empty cells on
+    // The trained evaluation, or none for the hand-made one.
+    const PatternWeights* weights = nullptr;
 };
 
 // The levels above the classic player: a short search, exact from 14 empty
@@ -26,17 +29,13 @@ struct Result {
     int score = 0;      // exact: the final disc difference; otherwise the evaluation
     bool exact = false; // the score is the result with best play
     std::uint64_t nodes = 0;
+    int discs = 0; // the score as a final disc difference, estimated unless exact
 };
 
 // The position's worth for the side to move: mobility, potential mobility,
 // corners and the cells next to empty corners, stable discs and, late in the
 // game, the discs themselves.
 int Evaluate(const Position& p);
-
-// A searched score in final discs for the side to move: a result the search
-// saw to the end as it is, an evaluation by what a disc is worth in it at a
-// depth of 10, as fitted to exact results by bench/eval_bench.
-int ScoreInDiscs(int score);
 
 // Searches positions with a transposition table of its own, allocated once.
 // A search that is told to stop, or that runs out of time, returns at once
@@ -52,7 +51,9 @@ public:
     // The exact final disc difference with best play from both sides, empty
     // cells counting for the winner, and a move that reaches it. Not exact
     // when it was stopped.
-    Result Solve(const Position& p, const std::atomic<bool>& stop);
+    // The trained evaluation, when given, orders the moves.
+    Result Solve(const Position& p, const std::atomic<bool>& stop,
+                 const PatternWeights* weights = nullptr);
 
 private:
     struct Entry;

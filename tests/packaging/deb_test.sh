@@ -21,7 +21,8 @@ for f in ./usr/games/tarvo-othello ./usr/games/tarvo-othello-engine \
     ./usr/share/man/man6/tarvo-othello.6.gz ./usr/share/man/man6/tarvo-othello-engine.6.gz \
     ./usr/share/applications/example.tarvo.Othello.desktop \
     ./usr/share/metainfo/example.tarvo.Othello.metainfo.xml \
-    ./usr/share/tarvo-othello/tarvo-othello-help.html; do
+    ./usr/share/tarvo-othello/tarvo-othello-help.html \
+    ./usr/share/tarvo-othello/tarvo-othello.weights; do
     grep -q " $f\$" <<<"$contents" || { echo "not packaged: $f"; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.0.0" ]

@@ -16,6 +16,7 @@ expected=(
     usr/share/doc/tarvo-othello/changelog.gz
     usr/share/doc/tarvo-othello/copyright
     usr/share/tarvo-othello/tarvo-othello-help.html
+    usr/share/tarvo-othello/tarvo-othello.weights
     usr/share/applications/example.tarvo.Othello.desktop
     usr/share/icons/hicolor/scalable/apps/example.tarvo.Othello.svg
     usr/share/metainfo/example.tarvo.Othello.metainfo.xml

@@ -1,0 +1,136 @@
+#include "engine/pattern_eval.h"
+#include "engine/search.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tarvo {
+namespace {
+
+using engine::Bit;
+using engine::PatternWeights;
+using engine::Position;
+
+// Positions of random games, every tenth ply.
+std::vector<Position> RandomPositions(int count, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::vector<Position> positions;
+    Position p = engine::Opening();
+    for (int ply = 0; static_cast<int>(positions.size()) < count; ++ply) {
+        engine::Bits moves = engine::Moves(p);
+        if (moves == 0) {
+            p = engine::Moves(p.theirs, p.mine) == 0 ? engine::Opening() : engine::Pass(p);
+            continue;
+        }
+        for (auto skip = rng() % static_cast<unsigned>(engine::Count(moves)); skip > 0; --skip) {
+            moves &= moves - 1;
+        }
+        p = engine::Play(p, std::countr_zero(moves));
+        if (ply % 10 == 0) {
+            positions.push_back(p);
+        }
+    }
+    return positions;
+}
+
+// Every index stays in its phase's weights; the opening is the same only
+// turned half round or mirrored along a diagonal; and a lone disc in a
+// corner is the first cell of two edges.
+TEST(PatternEval, FeaturesStayInTheirTablesAndSymmetriesTurnTheBoard) {
+    for (const Position& p : RandomPositions(200, 1)) {
+        for (const int index : engine::Features(p)) {
+            ASSERT_GE(index, 0);
+            ASSERT_LT(index, engine::WeightsPerPhase());
+        }
+    }
+    const Position opening = engine::Opening();
+    for (int symmetry = 0; symmetry < 8; ++symmetry) {
+        const bool same = symmetry == 0 || symmetry == 3 || symmetry == 4 || symmetry == 7;
+        EXPECT_EQ(engine::Symmetric(opening, symmetry) == opening, same) << symmetry;
+    }
+    const engine::FeatureIndices corner = engine::Features({Bit(0), 0});
+    const engine::FeatureIndices empty = engine::Features({0, 0});
+    int edges = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        edges += corner[i] - empty[i];
+    }
+    EXPECT_EQ(edges, 2);
+}
+
+PatternWeights SomeWeights() {
+    PatternWeights weights;
+    std::mt19937 rng(3);
+    for (int phase = 0; phase < engine::kPhases; ++phase) {
+        std::int16_t* w = weights.Phase(phase);
+        for (int i = 0; i < engine::WeightsPerPhase(); i += 1 + static_cast<int>(rng() % 50)) {
+            w[i] = static_cast<std::int16_t>(static_cast<int>(rng() % 65535) - 32767);
+        }
+    }
+    return weights;
+}
+
+TEST(PatternEval, WeightsReadBackAsWrittenAndAnyDamageIsRefused) {
+    const PatternWeights weights = SomeWeights();
+    const std::string bytes = weights.Serialize();
+    std::string error;
+    const std::optional<PatternWeights> read = PatternWeights::Read(bytes, error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(read->Serialize(), bytes);
+    for (const Position& p : RandomPositions(50, 2)) {
+        EXPECT_EQ(read->Evaluate(p), weights.Evaluate(p));
+    }
+    std::string changed = bytes;
+    changed[bytes.size() / 2] ^= 0x10;
+    std::string otherVersion = bytes;
+    otherVersion.replace(otherVersion.find('\n') + 1, 2, "15");
+    const std::pair<std::string, std::string> damaged[] = {
+        {"", "not a weights file of this program"},
+        {"[Options]\nLevel=expert\n", "not a weights file of this program"},
+        {otherVersion, "weights for another version of the evaluation"},
+        {bytes.substr(0, bytes.size() - 1), "the weights are damaged or cut short"},
+        {bytes + "x", "the weights are damaged or cut short"},
+        {changed, "the weights are damaged or cut short"},
+    };
+    for (const auto& [text, message] : damaged) {
+        error.clear();
+        EXPECT_FALSE(PatternWeights::Read(text, error));
+        EXPECT_EQ(error, message);
+    }
+    // A file that is missing or not a file at all.
+    const std::filesystem::path dir = ::testing::TempDir();
+    for (const std::filesystem::path& path : {dir / "no-such-weights", dir}) {
+        error.clear();
+        EXPECT_FALSE(engine::LoadWeights(path, error));
+        EXPECT_EQ(error.rfind(path.string() + ": ", 0), 0U) << error;
+    }
+}
+
+// The shipped weights load, and ordering the solver's moves by them changes
+// the moves it tries first but never its results.
+TEST(PatternEval, TheShippedWeightsLoadAndTheSolverStaysExactWithThem) {
+    std::string error;
+    const std::optional<PatternWeights> weights = engine::LoadWeights(TARVO_WEIGHTS, error);
+    ASSERT_TRUE(weights) << error;
+    engine::Searcher plain;
+    engine::Searcher ordered;
+    const std::atomic<bool> go{false};
+    int tested = 0;
+    for (const Position& p : RandomPositions(400, 4)) {
+        if (p.Empties() < 14 || p.Empties() > 16 || engine::Moves(p) == 0) {
+            continue;
+        }
+        const engine::Result expected = plain.Solve(p, go);
+        const engine::Result solved = ordered.Solve(p, go, &*weights);
+        ASSERT_TRUE(solved.exact);
+        EXPECT_EQ(solved.score, expected.score);
+        EXPECT_EQ(-plain.Solve(engine::Play(p, solved.cell), go).score, expected.score);
+        ++tested;
+    }
+    EXPECT_GE(tested, 10);
+}
+
+} // namespace
+} // namespace tarvo
