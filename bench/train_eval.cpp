@@ -1,0 +1,379 @@
+// Makes the trained evaluation's weights from positions of its own games.
+//
+//   train_eval generate OUT SEED GAMES [EXACT [WEIGHTS]]
+//     Plays GAMES games from random openings and appends their positions to
+//     OUT, each with the final disc difference for its side to move. From
+//     EXACT empty cells on (24) both sides play perfectly, so those results
+//     are exact; before that a short search plays, with WEIGHTS when given.
+//     Game n is the same whenever it is played: an interrupted run goes on
+//     where it stopped when started again.
+//   train_eval fit OUT DATA...
+//     Fits the weights to the positions of the DATA files and writes them to
+//     OUT, phase by phase; an interrupted fit goes on from the last phase done.
+//   train_eval test WEIGHTS DATA [LOW HIGH]
+//     The mean absolute error of the evaluation, in discs, against the exact
+//     results at LOW to HIGH empty cells (20 to 24).
+#include "engine/pattern_eval.h"
+#include "engine/search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tarvo::engine;
+
+struct Sample {
+    Position position;
+    int score; // the final disc difference for the side to move
+    bool exact;
+};
+
+std::vector<Sample> ReadSamples(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        std::cerr << "train_eval: cannot read " << path << "\n";
+        std::exit(1);
+    }
+    std::vector<Sample> samples;
+    std::string line;
+    while (std::getline(in, line)) {
+        unsigned long long mine = 0;
+        unsigned long long theirs = 0;
+        int score = 0;
+        int exact = 0;
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (std::sscanf(line.c_str(), "%llx %llx %d %d", &mine, &theirs, &score, &exact) != 4) {
+            std::cerr << "train_eval: " << path << ": not a position: " << line << "\n";
+            std::exit(1);
+        }
+        samples.push_back({{mine, theirs}, score, exact != 0});
+    }
+    return samples;
+}
+
+int RandomMove(const Position& p, std::mt19937& rng) {
+    Bits moves = Moves(p);
+    for (auto skip = rng() % static_cast<unsigned>(Count(moves)); skip > 0; --skip) {
+        moves &= moves - 1;
+    }
+    return std::countr_zero(moves);
+}
+
+// One game's positions with a move to make, and their results.
+std::vector<Sample> PlayGame(std::mt19937& rng, int exactFrom, const PatternWeights* weights,
+                             Searcher& searcher) {
+    const std::atomic<bool> go{false};
+    const int randomPlies = 2 + static_cast<int>(rng() % 9);
+    std::vector<Sample> samples;
+    Position p = Opening();
+    // Scores so far are for the side to move at that point; `flipped` tells
+    // whose side each sample's score will be counted from.
+    std::vector<bool> sameSide;
+    bool black = true;
+    for (int ply = 0;; ++ply) {
+        if (Moves(p) == 0) {
+            if (Moves(p.theirs, p.mine) == 0) {
+                break;
+            }
+            p = Pass(p);
+            black = !black;
+            continue;
+        }
+        int cell = 0;
+        // Random moves now and then show the evaluation positions after
+        // mistakes as well, which a search has to judge.
+        if (ply < randomPlies || (p.Empties() > exactFrom && rng() % 5 == 0)) {
+            cell = RandomMove(p, rng);
+        } else if (p.Empties() > exactFrom) {
+            Limits limits{4, {}, 0};
+            limits.weights = weights;
+            cell = searcher.Search(p, limits, go).cell;
+        } else {
+            const Result solved = searcher.Solve(p, go);
+            samples.push_back({p, solved.score, true});
+            sameSide.push_back(black);
+            cell = solved.cell;
+        }
+        if (ply >= randomPlies && p.Empties() > exactFrom) {
+            samples.push_back({p, 0, false});
+            sameSide.push_back(black);
+        }
+        p = Play(p, cell);
+        black = !black;
+    }
+    const int difference = Count(p.mine) - Count(p.theirs);
+    const int empties = p.Empties();
+    const int final = difference > 0   ? difference + empties
+                      : difference < 0 ? difference - empties
+                                       : 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (!samples[i].exact) {
+            samples[i].score = sameSide[i] == black ? final : -final;
+        }
+    }
+    return samples;
+}
+
+// The number of games in `path` already, cutting off a game written only in part.
+int GamesDone(const std::string& path) {
+    std::ifstream in(path);
+    std::string line;
+    int games = 0;
+    std::streamoff end = 0;
+    while (std::getline(in, line)) {
+        if (line.rfind("# game ", 0) == 0) {
+            games = std::atoi(line.c_str() + 7) + 1;
+            end = in.tellg();
+        }
+    }
+    in.close();
+    if (std::filesystem::exists(path)) {
+        std::filesystem::resize_file(path, static_cast<std::uintmax_t>(end));
+    }
+    return games;
+}
+
+int Generate(const std::string& out, unsigned seed, int games, int exactFrom,
+             const PatternWeights* weights) {
+    std::ofstream file(out, std::ios::app);
+    for (int game = GamesDone(out); game < games; ++game) {
+        // A fresh table for each game, so that it is played the same however
+        // the run was interrupted.
+        Searcher searcher;
+        std::mt19937 rng(seed * 1'000'003U + static_cast<unsigned>(game));
+        std::ostringstream text;
+        for (const Sample& s : PlayGame(rng, exactFrom, weights, searcher)) {
+            char line[64];
+            std::snprintf(line, sizeof line, "%016llx %016llx %d %d\n",
+                          static_cast<unsigned long long>(s.position.mine),
+                          static_cast<unsigned long long>(s.position.theirs), s.score,
+                          s.exact ? 1 : 0);
+            text << line;
+        }
+        text << "# game " << game << "\n";
+        file << text.str() << std::flush;
+        if (!file) {
+            std::cerr << "train_eval: cannot write " << out << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// Ridge regression (least squares with a penalty on each weight's square,
+// which keeps weights that few positions use near zero), solved by conjugate
+// gradients with each weight scaled by how often it is used. Each position
+// counts in all eight of its turned and mirrored forms.
+//
+// A phase is fitted to its own positions and, where every label is exact, to
+// those of the next empty cells either side. The results of the self-play
+// games before the solver took over are poor labels, for a short search
+// played them: such a position is labelled instead by a search down to the
+// phase below, whose weights are fitted already.
+void FitPhase(const std::vector<Sample>& samples, int phase, PatternWeights& weights) {
+    std::vector<FeatureIndices> features;
+    std::vector<double> targets;
+    const int first = phase * kPhaseEmpties;
+    const int last = first + kPhaseEmpties - 1;
+    const bool searched = std::any_of(samples.begin(), samples.end(), [&](const Sample& s) {
+        return !s.exact && s.position.Empties() >= first && s.position.Empties() <= last;
+    });
+    const int low = searched && phase > 0 ? first : first - 2;
+    const int high = searched ? last : last + 2;
+    Searcher searcher;
+    const std::atomic<bool> go{false};
+    for (const Sample& s : samples) {
+        const int empties = s.position.Empties();
+        if (empties < low || empties > high) {
+            continue;
+        }
+        double target = s.score;
+        if (!s.exact && phase > 0) {
+            Limits limits{empties - first + 1, {}, 0};
+            limits.weights = &weights;
+            target = static_cast<double>(searcher.Search(s.position, limits, go).score) / kEvalUnit;
+        }
+        for (int symmetry = 0; symmetry < 8; ++symmetry) {
+            features.push_back(Features(Symmetric(s.position, symmetry)));
+            targets.push_back(target);
+        }
+    }
+    std::int16_t* out = weights.Phase(phase);
+    const auto size = static_cast<std::size_t>(WeightsPerPhase());
+    static const double kPenalty = std::getenv("PEN") ? std::atof(std::getenv("PEN")) : 8;
+    std::vector<double> diagonal(size, kPenalty);
+    for (const FeatureIndices& f : features) {
+        for (const int i : f) {
+            ++diagonal[static_cast<std::size_t>(i)];
+        }
+    }
+    // (XᵀX + penalty) v, X having a row of ones for each position's features.
+    std::vector<double> rows(features.size());
+    const auto apply = [&](const std::vector<double>& v, std::vector<double>& result) {
+        for (std::size_t n = 0; n < features.size(); ++n) {
+            double sum = 0;
+            for (const int i : features[n]) {
+                sum += v[static_cast<std::size_t>(i)];
+            }
+            rows[n] = sum;
+        }
+        for (std::size_t i = 0; i < size; ++i) {
+            result[i] = kPenalty * v[i];
+        }
+        for (std::size_t n = 0; n < features.size(); ++n) {
+            for (const int i : features[n]) {
+                result[static_cast<std::size_t>(i)] += rows[n];
+            }
+        }
+    };
+    std::vector<double> w(size);
+    std::vector<double> residual(size); // Xᵀy - (XᵀX + penalty) w, with w = 0
+    for (std::size_t n = 0; n < features.size(); ++n) {
+        for (const int i : features[n]) {
+            residual[static_cast<std::size_t>(i)] += targets[n];
+        }
+    }
+    std::vector<double> z(size);
+    std::vector<double> direction(size);
+    std::vector<double> product(size);
+    double rz = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        z[i] = residual[i] / diagonal[i];
+        direction[i] = z[i];
+        rz += residual[i] * z[i];
+    }
+    for (int iteration = 0; iteration < 200 && rz > 1e-9; ++iteration) {
+        apply(direction, product);
+        double dAd = 0;
+        for (std::size_t i = 0; i < size; ++i) {
+            dAd += direction[i] * product[i];
+        }
+        const double step = rz / dAd;
+        double next = 0;
+        for (std::size_t i = 0; i < size; ++i) {
+            w[i] += step * direction[i];
+            residual[i] -= step * product[i];
+            z[i] = residual[i] / diagonal[i];
+            next += residual[i] * z[i];
+        }
+        for (std::size_t i = 0; i < size; ++i) {
+            direction[i] = z[i] + next / rz * direction[i];
+        }
+        rz = next;
+    }
+    double error = 0;
+    for (std::size_t n = 0; n < features.size(); ++n) {
+        double predicted = 0;
+        for (const int i : features[n]) {
+            predicted += w[static_cast<std::size_t>(i)];
+        }
+        error += std::abs(targets[n] - predicted);
+    }
+    std::printf("phase %2d: %zu positions, mean error %.2f discs\n", phase, features.size() / 8,
+                features.empty() ? 0.0 : error / static_cast<double>(features.size()));
+    std::fflush(stdout);
+    for (std::size_t i = 0; i < size; ++i) {
+        out[i] =
+            static_cast<std::int16_t>(std::clamp(std::lround(w[i] * kEvalUnit), -32767L, 32767L));
+    }
+}
+
+int Fit(const std::string& out, const std::vector<std::string>& data) {
+    std::vector<Sample> samples;
+    for (const std::string& path : data) {
+        std::vector<Sample> more = ReadSamples(path);
+        samples.insert(samples.end(), more.begin(), more.end());
+    }
+    // The weights file holds the phases done so far, and the progress file their number.
+    const std::string progress = out + ".progress";
+    PatternWeights weights;
+    int done = 0;
+    if (std::ifstream in(progress); in >> done) {
+        std::string error;
+        std::optional<PatternWeights> partial = LoadWeights(out, error);
+        if (!partial) {
+            std::cerr << "train_eval: " << error << "\n";
+            return 1;
+        }
+        weights = *partial;
+    }
+    for (int phase = done; phase < kPhases; ++phase) {
+        FitPhase(samples, phase, weights);
+        const std::string temporary = out + ".new";
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << weights.Serialize() << std::flush;
+        if (!file) {
+            std::cerr << "train_eval: cannot write " << temporary << "\n";
+            return 1;
+        }
+        file.close();
+        std::filesystem::rename(temporary, out);
+        std::ofstream(progress) << phase + 1 << "\n";
+    }
+    std::filesystem::remove(progress);
+    return 0;
+}
+
+int Test(const std::string& weightsPath, const std::string& data, int low, int high) {
+    std::string error;
+    const std::optional<PatternWeights> weights = LoadWeights(weightsPath, error);
+    if (!weights) {
+        std::cerr << "train_eval: " << error << "\n";
+        return 1;
+    }
+    double total = 0;
+    int count = 0;
+    for (const Sample& s : ReadSamples(data)) {
+        const int empties = s.position.Empties();
+        if (s.exact && empties >= low && empties <= high) {
+            total +=
+                std::abs(static_cast<double>(weights->Evaluate(s.position)) / kEvalUnit - s.score);
+            ++count;
+        }
+    }
+    std::printf("%d positions at %d-%d empty cells: mean absolute error %.2f discs\n", count, low,
+                high, count > 0 ? total / count : 0.0);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 4 && args.size() <= 6 && args[0] == "generate") {
+        std::optional<PatternWeights> weights;
+        if (args.size() == 6) {
+            std::string error;
+            weights = LoadWeights(args[5], error);
+            if (!weights) {
+                std::cerr << "train_eval: " << error << "\n";
+                return 1;
+            }
+        }
+        return Generate(args[1], static_cast<unsigned>(std::stoul(args[2])), std::stoi(args[3]),
+                        args.size() >= 5 ? std::stoi(args[4]) : 24, weights ? &*weights : nullptr);
+    }
+    if (args.size() >= 3 && args[0] == "fit") {
+        return Fit(args[1], {args.begin() + 2, args.end()});
+    }
+    if ((args.size() == 3 || args.size() == 5) && args[0] == "test") {
+        return Test(args[1], args[2], args.size() == 5 ? std::stoi(args[3]) : 20,
+                    args.size() == 5 ? std::stoi(args[4]) : 24);
+    }
+    std::cerr << "usage: train_eval generate OUT SEED GAMES [EXACT [WEIGHTS]]\n"
+                 "       train_eval fit OUT DATA...\n"
+                 "       train_eval test WEIGHTS DATA [LOW HIGH]\n";
+    return 2;
+}
