@@ -3,14 +3,23 @@
 // move, X or O; the rest of the line is ignored, and lines starting with #
 // are skipped. Prints the best move, the final disc difference for the side
 // to move, the nodes searched and the seconds taken.
+//
+//   endgame_bench [--weights WEIGHTS] [--cap SECONDS] FILE
+//
+// With WEIGHTS the trained evaluation guides the solver, as it does in the
+// game; a position not solved within the cap is reported as such.
 #include "engine/search.h"
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -39,17 +48,35 @@ std::optional<Position> ParseLine(const std::string& line) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::cerr << "usage: endgame_bench FILE\n";
+    const std::string usage = "usage: endgame_bench [--weights WEIGHTS] [--cap SECONDS] FILE\n";
+    std::optional<tarvo::engine::PatternWeights> weights;
+    double cap = 0;
+    int arg = 1;
+    for (; arg + 2 < argc; arg += 2) {
+        const std::string option = argv[arg];
+        if (option == "--cap") {
+            cap = std::atof(argv[arg + 1]);
+        } else if (option == "--weights") {
+            std::string error;
+            weights = tarvo::engine::LoadWeights(argv[arg + 1], error);
+            if (!weights) {
+                std::cerr << "endgame_bench: " << error << "\n";
+                return 1;
+            }
+        } else {
+            break;
+        }
+    }
+    if (arg + 1 != argc) {
+        std::cerr << usage;
         return 2;
     }
-    std::ifstream in(argv[1]);
+    std::ifstream in(argv[arg]);
     if (!in) {
-        std::cerr << "endgame_bench: cannot read " << argv[1] << "\n";
+        std::cerr << "endgame_bench: cannot read " << argv[arg] << "\n";
         return 1;
     }
     tarvo::engine::Searcher searcher;
-    const std::atomic<bool> go{false};
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (line.empty() || line[0] == '#') {
@@ -57,18 +84,35 @@ int main(int argc, char* argv[]) {
         }
         const std::optional<Position> p = ParseLine(line);
         if (!p) {
-            std::cerr << argv[1] << ":" << number
+            std::cerr << argv[arg] << ":" << number
                       << ": not 64 cells of X, O or -, a blank and the side to move (X or O)\n";
             return 1;
         }
+        std::atomic<bool> stop{false};
+        std::jthread timer;
+        if (cap > 0) {
+            timer = std::jthread([&stop, cap](std::stop_token done) {
+                std::mutex mutex;
+                std::unique_lock lock(mutex);
+                std::condition_variable_any().wait_for(
+                    lock, done, std::chrono::duration<double>(cap), [] { return false; });
+                stop = !done.stop_requested();
+            });
+        }
         const auto start = std::chrono::steady_clock::now();
-        const tarvo::engine::Result r = searcher.Solve(*p, go);
+        const tarvo::engine::Result r = searcher.Solve(*p, stop, weights ? &*weights : nullptr);
         const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+        timer = {};
+        if (!r.exact) {
+            std::printf("not solved within %.0f s\n", cap);
+            continue;
+        }
         const std::string move = r.cell < 0 ? "pass"
                                             : std::string{static_cast<char>('a' + r.cell % 8),
                                                           static_cast<char>('1' + r.cell / 8)};
         std::printf("%s %+d %llu nodes %.3f s\n", move.c_str(), r.score,
                     static_cast<unsigned long long>(r.nodes), seconds.count());
+        std::fflush(stdout);
     }
     return 0;
 }

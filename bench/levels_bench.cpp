@@ -1,8 +1,13 @@
 // Plays the levels against each other from varied openings, each opening once
 // with either colour, and reports the results and the time each level takes
-// a move. "levels_bench [GAMES [PAIRING [SEED]]]": GAMES per pairing (200),
-// PAIRING one of strong-classic, expert-classic, expert-strong or all, and
-// SEED choosing the openings.
+// a move. "levels_bench [GAMES [PAIRING [SEED [MS]]]]": GAMES per pairing
+// (200), PAIRING one of strong-classic, expert-classic, expert-strong,
+// expert-handmade or all, SEED choosing the openings, and MS the time a
+// move of Expert's may take instead of its second ("d6" for a search of six
+// plies instead, exact from 14 empty cells). Strong and Expert use
+// the trained evaluation, build/engine/tarvo-othello.weights by default or
+// the file in $TARVO_WEIGHTS; Handmade is Expert with the hand-made
+// evaluation it used before, kept here as a fixed opponent.
 #include "engine/search.h"
 #include "game/computer_player.h"
 #include "game/random_source.h"
@@ -12,7 +17,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -32,15 +39,19 @@ private:
     std::mt19937 rng_;
 };
 
-enum class Level { Classic, Strong, Expert };
-const char* const kNames[] = {"Classic", "Strong", "Expert"};
+enum class Level { Classic, Strong, Expert, Handmade };
+const char* const kNames[] = {"Classic", "Strong", "Expert", "Handmade"};
+constexpr int kLevels = 4;
+
+const engine::PatternWeights* gWeights = nullptr;
+engine::Limits gExpert = engine::kExpertLevel;
 
 // The game as the model keeps it, which the classic player needs: its
 // weights change from move to move.
 struct Game {
     GameState state = test::OpeningState(Black);
     engine::Searcher searchers[2];
-    std::vector<double> seconds[3];
+    std::vector<double> seconds[kLevels];
     int lastMove[4] = {}; // by colour: row * 10 + column
 
     engine::Position PositionFor(int16_t mover) const {
@@ -75,9 +86,9 @@ struct Game {
             }
         } else {
             const std::atomic<bool> go{false};
-            const engine::Result r = searchers[side].Search(
-                PositionFor(mover),
-                level == Level::Strong ? engine::kStrongLevel : engine::kExpertLevel, go);
+            engine::Limits limits = level == Level::Strong ? engine::kStrongLevel : gExpert;
+            limits.weights = level == Level::Handmade ? nullptr : gWeights;
+            const engine::Result r = searchers[side].Search(PositionFor(mover), limits, go);
             move = r.cell < 0 ? 0 : (r.cell / 8 + 1) * 10 + r.cell % 8 + 1;
         }
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -92,7 +103,7 @@ struct Tally {
 
 // Plays one game; returns the first level's disc difference.
 int Play(Level first, Level second, bool firstIsBlack, const std::vector<int>& opening,
-         unsigned seed, std::vector<double> (&times)[3]) {
+         unsigned seed, std::vector<double> (&times)[kLevels]) {
     Game game;
     SeededRandomSource random(seed);
     int16_t mover = Black;
@@ -116,7 +127,7 @@ int Play(Level first, Level second, bool firstIsBlack, const std::vector<int>& o
         (mover == Black ? game.state.HumanCol : game.state.CompCol) =
             static_cast<int16_t>(move % 10);
     }
-    for (int l = 0; l < 3; ++l) {
+    for (int l = 0; l < kLevels; ++l) {
         times[l].insert(times[l].end(), game.seconds[l].begin(), game.seconds[l].end());
     }
     const engine::Position p = game.PositionFor(firstIsBlack ? Black : White);
@@ -142,8 +153,24 @@ int main(int argc, char* argv[]) {
     const int games = argc > 1 ? std::max(2, std::atoi(argv[1])) : 200;
     const std::pair<Level, Level> pairings[] = {{Level::Strong, Level::Classic},
                                                 {Level::Expert, Level::Classic},
-                                                {Level::Expert, Level::Strong}};
-    std::vector<double> times[3];
+                                                {Level::Expert, Level::Strong},
+                                                {Level::Expert, Level::Handmade}};
+    if (argc > 4) {
+        gExpert.time = std::chrono::milliseconds(std::atoi(argv[4]));
+    }
+    if (argc > 4 && argv[4][0] == 'd') {
+        gExpert = {std::atoi(argv[4] + 1), std::chrono::milliseconds(0), 14};
+    }
+    const char* path = std::getenv("TARVO_WEIGHTS");
+    std::string error;
+    static const std::optional<engine::PatternWeights> weights =
+        engine::LoadWeights(path != nullptr ? path : "build/engine/tarvo-othello.weights", error);
+    if (!weights) {
+        std::fprintf(stderr, "levels_bench: %s\n", error.c_str());
+        return 1;
+    }
+    gWeights = &*weights;
+    std::vector<double> times[kLevels];
     std::printf("| pairing | games | won | drawn | lost | won %% |\n|---|---|---|---|---|---|\n");
     for (const auto& [first, second] : pairings) {
         const std::string name =
@@ -170,7 +197,7 @@ int main(int argc, char* argv[]) {
         std::fflush(stdout);
     }
     std::printf("\n| level | moves | median s | worst s |\n|---|---|---|---|\n");
-    for (int l = 0; l < 3; ++l) {
+    for (int l = 0; l < kLevels; ++l) {
         std::vector<double>& t = times[l];
         if (t.empty()) {
             continue;
