@@ -20,17 +20,20 @@ GameAnalysis::GameAnalysis(const Replay& replay, AnalysisDepth depth) : depth_(d
 
 GameAnalysis::PositionScore GameAnalysis::Score(engine::Searcher& searcher,
                                                 const engine::Position& p,
-                                                const std::atomic<bool>& stop) const {
+                                                const std::atomic<bool>& stop,
+                                                const engine::PatternWeights* weights) const {
     const bool over = engine::Moves(p) == 0 && engine::Moves(p.theirs, p.mine) == 0;
     if (over || p.Empties() <= depth_.exactFrom) {
-        const engine::Result r = searcher.Solve(p, stop);
+        const engine::Result r = searcher.Solve(p, stop, weights);
         return {r.score, r.cell, r.exact};
     }
     if (engine::Moves(p) == 0) {
-        const PositionScore other = Score(searcher, engine::Pass(p), stop);
+        const PositionScore other = Score(searcher, engine::Pass(p), stop, weights);
         return {-other.score, kPassMove, other.exact};
     }
-    const engine::Result r = searcher.Search(p, {depth_.search, {}, 0}, stop);
+    engine::Limits limits{depth_.search, {}, 0};
+    limits.weights = weights;
+    const engine::Result r = searcher.Search(p, limits, stop);
     return {r.discs, r.cell, r.exact};
 }
 
@@ -40,12 +43,13 @@ GameAnalysis::Value GameAnalysis::ValueOf(int position) const {
 }
 
 std::optional<GameAnalysis::Scoring> GameAnalysis::Next(engine::Searcher& searcher,
-                                                        const std::atomic<bool>& stop) {
+                                                        const std::atomic<bool>& stop,
+                                                        const engine::PatternWeights* weights) {
     if (Finished() || stop) {
         return std::nullopt;
     }
     const std::size_t j = positions_.size() - 1 - static_cast<std::size_t>(scored_);
-    const PositionScore scored = Score(searcher, positions_[j], stop);
+    const PositionScore scored = Score(searcher, positions_[j], stop, weights);
     if (stop) {
         return std::nullopt;
     }

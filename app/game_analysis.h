@@ -45,8 +45,10 @@ public:
         int position;
         std::optional<int> placement;
     };
-    // Scores one more position; nothing when all are scored or it was stopped.
-    std::optional<Scoring> Next(engine::Searcher& searcher, const std::atomic<bool>& stop);
+    // Scores one more position, with the trained evaluation when given;
+    // nothing when all are scored or it was stopped.
+    std::optional<Scoring> Next(engine::Searcher& searcher, const std::atomic<bool>& stop,
+                                const engine::PatternWeights* weights = nullptr);
     // Black's final disc difference with best play from a scored position.
     struct Value {
         int black = 0;
@@ -63,7 +65,7 @@ private:
         bool exact = false;
     };
     PositionScore Score(engine::Searcher& searcher, const engine::Position& p,
-                        const std::atomic<bool>& stop) const;
+                        const std::atomic<bool>& stop, const engine::PatternWeights* weights) const;
 
     AnalysisDepth depth_;
     std::vector<int> placements_;

@@ -6,6 +6,24 @@
 
 namespace tarvo {
 
+std::vector<std::string> WeightPaths() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral("tarvo-othello.weights");
+    return {(programDir + QLatin1Char('/') + name).toStdString(),
+            QDir::cleanPath(programDir + QStringLiteral("/" TARVO_DATA_FROM_BIN "/") + name)
+                .toStdString()};
+}
+
+const engine::PatternWeights* TrainedWeights(const std::vector<std::string>& paths) {
+    std::string error;
+    const engine::PatternWeights* weights = engine::SharedWeights(paths, error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "tarvo-othello: %s; the computer plays with its simpler evaluation\n",
+                     error.c_str());
+    }
+    return weights;
+}
+
 engine::Position PositionOf(const GameState& state, int16_t mover) {
     engine::Position position;
     for (int r = 1; r <= 8; ++r) {
@@ -111,14 +129,8 @@ void GameDriver::RunSearch(const engine::Position& position, const engine::Limit
     stop_ = false;
     const int ticket = ticket_;
     worker_ = std::jthread([this, position, limits, ticket, answer = std::move(answer)] {
-        std::string error;
         engine::Limits trained = limits;
-        trained.weights = engine::SharedWeights(weightPaths_, error);
-        if (!error.empty()) {
-            std::fprintf(stderr,
-                         "tarvo-othello: %s; the computer plays with its simpler evaluation\n",
-                         error.c_str());
-        }
+        trained.weights = TrainedWeights(weightPaths_);
         const int cell = searcher_->Search(position, trained, stop_).cell;
         QMetaObject::invokeMethod(
             this,

@@ -31,6 +31,13 @@ private:
     QElapsedTimer timer_;
 };
 
+// Where the trained evaluation may be: beside the program, or in the data
+// folder when installed.
+std::vector<std::string> WeightPaths();
+// The trained evaluation from the first of `paths` that holds it, read by
+// the first call; nullptr, said once on stderr, when it cannot be read.
+const engine::PatternWeights* TrainedWeights(const std::vector<std::string>& paths);
+
 // The engine's view of the game: the discs of `mover` and of the other side.
 engine::Position PositionOf(const GameState& state, int16_t mover);
 

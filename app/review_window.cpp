@@ -1,5 +1,6 @@
 #include "app/review_window.h"
 
+#include "app/game_driver.h"
 #include "app/game_files.h"
 #include "app/game_texts.h"
 #include "view/board_display.h"
@@ -252,10 +253,11 @@ ReviewWindow::ReviewWindow(GameRecord record, std::function<void(const GameStart
     list_->setFocus();
     ShowRow(static_cast<int>(record_.replay.steps.size()));
 
-    worker_ = std::jthread([this] {
+    worker_ = std::jthread([this, paths = WeightPaths()] {
         engine::Searcher searcher;
+        const engine::PatternWeights* weights = TrainedWeights(paths);
         while (const std::optional<GameAnalysis::Scoring> scored =
-                   analysis_.Next(searcher, stopping_)) {
+                   analysis_.Next(searcher, stopping_, weights)) {
             Result result{scored->position, analysis_.ValueOf(scored->position), scored->placement,
                           std::nullopt, analysis_.Scored()};
             if (scored->placement) {

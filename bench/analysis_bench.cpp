@@ -1,12 +1,15 @@
 // Times the review's analysis of whole games. The games are played by a short
 // search with some random moves, from random openings. "analysis_bench
-// [GAMES [DEPTH [SEED]]]", 10 games at the review's own depth, seed 1.
+// [GAMES [DEPTH [SEED]]]", 10 games at the review's own depth, seed 1, with
+// the trained evaluation in build/engine/tarvo-othello.weights or in the file
+// $TARVO_WEIGHTS names.
 #include "app/game_analysis.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 
 namespace {
@@ -50,6 +53,14 @@ int main(int argc, char* argv[]) {
         depth.search = std::atoi(argv[2]);
     }
     std::mt19937 rng(argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 1U);
+    const char* path = std::getenv("TARVO_WEIGHTS");
+    std::string error;
+    const std::optional<engine::PatternWeights> weights =
+        engine::LoadWeights(path != nullptr ? path : "build/engine/tarvo-othello.weights", error);
+    if (!weights) {
+        std::fprintf(stderr, "analysis_bench: %s\n", error.c_str());
+        return 1;
+    }
     engine::Searcher player;
     engine::Searcher searcher;
     const std::atomic<bool> go{false};
@@ -61,7 +72,7 @@ int main(int argc, char* argv[]) {
         const auto start = std::chrono::steady_clock::now();
         GameAnalysis analysis(replay, depth);
         while (!analysis.Finished()) {
-            analysis.Next(searcher, go);
+            analysis.Next(searcher, go, &*weights);
         }
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         std::printf("game %d: %zu moves analysed in %.1f s\n", g + 1, analysis.placements().size(),
