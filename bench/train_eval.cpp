@@ -212,7 +212,7 @@ void FitPhase(const std::vector<Sample>& samples, int phase, PatternWeights& wei
     }
     std::int16_t* out = weights.Phase(phase);
     const auto size = static_cast<std::size_t>(WeightsPerPhase());
-    static const double kPenalty = std::getenv("PEN") ? std::atof(std::getenv("PEN")) : 8;
+    constexpr double kPenalty = 64;
     std::vector<double> diagonal(size, kPenalty);
     for (const FeatureIndices& f : features) {
         for (const int i : f) {

@@ -152,13 +152,17 @@ int WeightsPerPhase() {
 
 FeatureIndices Features(const Position& p) {
     FeatureIndices indices{};
+    // Each cell's state once: the patterns read most cells several times.
+    std::array<std::uint8_t, 64> state;
+    for (std::size_t cell = 0; cell < state.size(); ++cell) {
+        state[cell] = static_cast<std::uint8_t>((p.mine >> cell & 1) | (p.theirs >> cell & 1) << 1);
+    }
     for (std::size_t i = 0; i < kLayout.instances.size(); ++i) {
         const Instance& instance = kLayout.instances[i];
         int index = 0;
         for (int c = instance.size - 1; c >= 0; --c) {
-            const int cell = instance.cells[static_cast<std::size_t>(c)];
-            index =
-                index * 3 + static_cast<int>((p.mine >> cell & 1) | (p.theirs >> cell & 1) << 1);
+            index = index * 3 +
+                    state[static_cast<std::size_t>(instance.cells[static_cast<std::size_t>(c)])];
         }
         indices[i] = kLayout.kinds[static_cast<std::size_t>(instance.kind)].offset + index;
     }
