@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 work=${1:-build/training}
-games=6000 # for each of the two seeds
+games=3300 # for each of the two seeds
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -23,5 +23,5 @@ train=build/bench/train_eval
 "$train" generate "$work/games-12.txt" 12 "$games" 20 &
 wait
 "$train" fit data/tarvo-othello.weights "$work/games-11.txt" "$work/games-12.txt"
-"$train" generate "$work/held-out.txt" 77 210 24
+"$train" generate "$work/held-out.txt" 77 91 24
 "$train" test data/tarvo-othello.weights "$work/held-out.txt"
