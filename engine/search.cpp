@@ -20,7 +20,7 @@ constexpr int kShallowEmpties = 6;
 // From this many empty cells up the solver looks up each reply in the table first.
 constexpr int kEtcEmpties = 8;
 // From this many empty cells up the trained evaluation's searches of rising
-// depth give the solver its first guess and seed the table with good moves.
+// depth give the solver its first guess.
 constexpr int kPreSearchEmpties = 12;
 
 constexpr Bits kCorners = 0x8100000000000081ULL;
@@ -237,24 +237,29 @@ public:
         return {cell, best};
     }
 
-    // The exact result by narrow tests: whether it reaches a first guess (a
-    // draw, or the trained evaluation's estimate), then upwards from there, since a test that the
-    // result reaches a guess costs far less than one that it falls short. A test that falls short
-    // drops the guess well below. Results are even, so the odd values either side of a guess tell
-    // whether the result is below, at or above it.
+    // The exact result by narrow tests: whether it reaches a first guess,
+    // then upwards from there, since a test that the result reaches a guess
+    // costs far less than one that it falls short. Results are even, so the
+    // odd values either side of a guess tell whether the result is below, at
+    // or above it. With no estimate the first guess is a draw, and a test
+    // that falls short drops the guess well below. The trained evaluation's
+    // searches of rising depth give an estimate, and the first guess lies a
+    // little below it; they also seed the table with good moves.
     std::pair<int, int> RootExact(const Position& p) {
         const auto child = [&](const Position& next, int alpha, int beta) {
             return -Solve(next, -beta, -alpha);
         };
         int first = -1; // the move that reached the last guess
         int guess = 0;
+        int drop = 16;
         if (weights_ != nullptr && p.Empties() >= kPreSearchEmpties) {
+            int estimate = 0;
             for (int depth = 2; depth <= (p.Empties() - 6) / 2 && !aborted_; depth += 2) {
-                std::tie(first, guess) = Root(p, depth, first);
+                std::tie(first, estimate) = Root(p, depth, first);
             }
-            guess = std::clamp(
-                static_cast<int>(std::lround(static_cast<double>(guess) / kEvalUnit / 2)) * 2, -64,
-                64);
+            const long even = std::lround(static_cast<double>(estimate) / kEvalUnit / 2) * 2;
+            guess = std::clamp(static_cast<int>(even) - 4, -64, 64);
+            drop = 2;
         }
         for (;;) {
             const auto [best, cell] =
@@ -266,7 +271,7 @@ public:
                 first = cell;
                 guess = best;
             } else {
-                guess = std::max(best - 16, -64);
+                guess = std::max(best - drop, -64);
             }
         }
     }
