@@ -11,6 +11,7 @@
 #include "engine/search.h"
 
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -89,20 +90,25 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         std::atomic<bool> stop{false};
-        std::jthread timer;
-        if (cap > 0) {
-            timer = std::jthread([&stop, cap](std::stop_token done) {
-                std::mutex mutex;
-                std::unique_lock lock(mutex);
-                std::condition_variable_any().wait_for(
-                    lock, done, std::chrono::duration<double>(cap), [] { return false; });
-                stop = !done.stop_requested();
-            });
-        }
+        std::mutex mutex;
+        std::condition_variable solved;
+        bool finished = false;
+        std::thread timer([&] {
+            std::unique_lock lock(mutex);
+            const auto limit = std::chrono::milliseconds(std::llround(cap * 1000));
+            if (cap > 0 && !solved.wait_for(lock, limit, [&] { return finished; })) {
+                stop = true;
+            }
+        });
         const auto start = std::chrono::steady_clock::now();
         const tarvo::engine::Result r = searcher.Solve(*p, stop, weights ? &*weights : nullptr);
         const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-        timer = {};
+        {
+            const std::lock_guard lock(mutex);
+            finished = true;
+        }
+        solved.notify_one();
+        timer.join();
         if (!r.exact) {
             std::printf("not solved within %.0f s\n", cap);
             continue;
