@@ -78,9 +78,9 @@ std::vector<Sample> PlayGame(std::mt19937& rng, int exactFrom, const PatternWeig
     const int randomPlies = 2 + static_cast<int>(rng() % 9);
     std::vector<Sample> samples;
     Position p = Opening();
-    // Scores so far are for the side to move at that point; `flipped` tells
-    // whose side each sample's score will be counted from.
-    std::vector<bool> sameSide;
+    // Whether black was to move at each sample, to count the game's result
+    // from that side at the end.
+    std::vector<bool> blackToMove;
     bool black = true;
     for (int ply = 0;; ++ply) {
         if (Moves(p) == 0) {
@@ -103,12 +103,12 @@ std::vector<Sample> PlayGame(std::mt19937& rng, int exactFrom, const PatternWeig
         } else {
             const Result solved = searcher.Solve(p, go);
             samples.push_back({p, solved.score, true});
-            sameSide.push_back(black);
+            blackToMove.push_back(black);
             cell = solved.cell;
         }
         if (ply >= randomPlies && p.Empties() > exactFrom) {
             samples.push_back({p, 0, false});
-            sameSide.push_back(black);
+            blackToMove.push_back(black);
         }
         p = Play(p, cell);
         black = !black;
@@ -120,7 +120,7 @@ std::vector<Sample> PlayGame(std::mt19937& rng, int exactFrom, const PatternWeig
                                        : 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
         if (!samples[i].exact) {
-            samples[i].score = sameSide[i] == black ? final : -final;
+            samples[i].score = blackToMove[i] == black ? final : -final;
         }
     }
     return samples;
