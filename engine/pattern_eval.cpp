@@ -61,6 +61,7 @@ struct Instance {
     int kind;
     int size;
     std::array<int, kMaxPatternCells> cells;
+    Bits set; // the same cells as a set
 };
 struct Layout {
     std::array<Instance, kPatternInstances> instances{};
@@ -73,22 +74,17 @@ struct Layout {
         for (int k = 0; k < static_cast<int>(kShapes.size()); ++k) {
             const PatternShape& shape = kShapes[static_cast<std::size_t>(k)];
             for (int s = 0; s < 8; ++s) {
-                Instance instance{k, shape.size, {}};
-                Bits set = 0;
+                Instance instance{k, shape.size, {}, 0};
                 for (int i = 0; i < shape.size; ++i) {
                     const int cell = MapCell(shape.cells[static_cast<std::size_t>(i)], s);
                     instance.cells[static_cast<std::size_t>(i)] = cell;
-                    set |= Bit(cell);
+                    instance.set |= Bit(cell);
                 }
                 // A shape that a symmetry maps onto itself is counted once.
                 bool seen = false;
                 for (int j = 0; j < n; ++j) {
                     const Instance& other = instances[static_cast<std::size_t>(j)];
-                    Bits otherSet = 0;
-                    for (int i = 0; i < other.size; ++i) {
-                        otherSet |= Bit(other.cells[static_cast<std::size_t>(i)]);
-                    }
-                    seen = seen || (other.kind == k && otherSet == set);
+                    seen = seen || (other.kind == k && other.set == instance.set);
                 }
                 if (!seen) {
                     instances[static_cast<std::size_t>(n++)] = instance;
@@ -113,6 +109,7 @@ struct Layout {
 };
 constexpr Layout kLayout;
 static_assert(kLayout.instances[kPatternInstances - 1].size == 4, "46 places in all");
+static_assert(kFeatures == kPatternInstances + kCellClasses.size() + 5);
 
 // The checksum of the weights' bytes, 64-bit FNV-1a.
 std::uint64_t Checksum(const std::string& bytes) {

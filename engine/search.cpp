@@ -167,6 +167,18 @@ struct OrderedMoves {
     }
 };
 
+// A searched score as final discs for the side to move.
+int ScoreInDiscs(int score, bool trained) {
+    // The hand-made evaluation's points were fitted to exact results for a
+    // 10-ply search (eval_bench 100 10 3); the trained one counts in discs.
+    constexpr double kPointsPerDisc = 4.15;
+    const double discs = trained ? static_cast<double>(score) / kEvalUnit
+                         : std::abs(score) >= kDiscWorth / 2
+                             ? static_cast<double>(score) / kDiscWorth
+                             : static_cast<double>(score) / kPointsPerDisc;
+    return std::clamp(static_cast<int>(std::lround(discs)), -64, 64);
+}
+
 } // namespace
 
 int Evaluate(const Position& p) {
@@ -191,22 +203,6 @@ int Evaluate(const Position& p) {
     const int discs = empties < 20 ? (Count(p.mine) - Count(p.theirs)) * (20 - empties) / 8 : 0;
     return 3 * mobility + frontier + corners + 4 * stable + discs;
 }
-
-namespace {
-
-// A searched score as final discs for the side to move.
-int ScoreInDiscs(int score, bool trained) {
-    // The hand-made evaluation's points were fitted to exact results for a
-    // 10-ply search (eval_bench 100 10 3); the trained one counts in discs.
-    constexpr double kPointsPerDisc = 4.15;
-    const double discs = trained ? static_cast<double>(score) / kEvalUnit
-                         : std::abs(score) >= kDiscWorth / 2
-                             ? static_cast<double>(score) / kDiscWorth
-                             : static_cast<double>(score) / kPointsPerDisc;
-    return std::clamp(static_cast<int>(std::lround(discs)), -64, 64);
-}
-
-} // namespace
 
 struct Searcher::Entry {
     std::uint64_t key = 0;
