@@ -1,19 +1,23 @@
 // tarvo-othello-engine: the engine behind the Go Text Protocol, for other
-// programs to play against, on standard input and output.
+// programs to play against, on standard input and output. A first line
+// "nboard N" turns it to NBoard's protocol instead.
 #include "engine/gtp.h"
+#include "engine/nboard.h"
 
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tarvo-othello-engine [--level strong|expert] [--time SECONDS]\n"
-    "Plays Othello through the Go Text Protocol on standard input and output.\n"
+    "Plays Othello through the Go Text Protocol on standard input and output,\n"
+    "or through NBoard's protocol when the first line is \"nboard\".\n"
     "  --level  how strongly it plays (expert, about a second a move, unless given)\n"
     "  --time   the seconds a move may take, instead of the level's\n";
 
@@ -66,11 +70,18 @@ int main(int argc, char* argv[]) {
         ++i;
     }
     limits.weights = Weights();
-    GtpEngine engine(limits);
-    for (std::string line; !engine.quit() && std::getline(std::cin, line);) {
-        const std::string reply = engine.Execute(line);
+    GtpEngine gtp(limits);
+    std::unique_ptr<NboardEngine> nboard;
+    for (std::string line; std::getline(std::cin, line);) {
+        if (!nboard && line.starts_with("nboard ")) {
+            nboard = std::make_unique<NboardEngine>(limits);
+        }
+        const std::string reply = nboard ? nboard->Execute(line) : gtp.Execute(line);
         if (!reply.empty()) {
             std::cout << reply << std::flush;
+        }
+        if (nboard ? nboard->quit() : gtp.quit()) {
+            break;
         }
     }
     return 0;

@@ -576,7 +576,7 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop,
             return {-1, FinalDifference(p), true, 0, FinalDifference(p)};
         }
         Result other = Solve(Pass(p), stop, weights);
-        return {-1, -other.score, other.exact, other.nodes, -other.score};
+        return {-1, -other.score, other.exact, other.nodes, -other.score, other.depth};
     }
     Result result;
     Run run(table_.get(), ++generation_, stop, Clock::time_point::max(), weights);
@@ -584,6 +584,7 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop,
     result.exact = !run.aborted();
     result.nodes = run.nodes();
     result.discs = result.score;
+    result.depth = p.Empties();
     return result;
 }
 
@@ -606,6 +607,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         if (!run.aborted()) {
             result.exact = true;
             result.discs = result.score;
+            result.depth = p.Empties();
             return result;
         }
     }
@@ -623,6 +625,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         }
         result.cell = cell;
         result.score = score;
+        result.depth = depth;
     }
     if (result.cell < 0) {
         // Stopped before the first iteration ended: any legal move will do.

@@ -30,6 +30,7 @@ struct Result {
     bool exact = false; // the score is the result with best play
     std::uint64_t nodes = 0;
     int discs = 0; // the score as a final disc difference, estimated unless exact
+    int depth = 0; // the plies searched: all empty cells' when exact
 };
 
 // The position's worth for the side to move: mobility, potential mobility,

@@ -1,10 +1,12 @@
 #include "engine/gtp.h"
+#include "engine/nboard.h"
 #include "engine/search.h"
 #include "game/rules.h"
 #include "support/board_diagram.h"
 
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
 
 namespace tarvo {
 namespace {
@@ -150,6 +152,44 @@ TEST(Gtp, AnswersAsTheProtocolSaysAndRefusesWhatItCannotDo) {
         EXPECT_EQ(answer, *reply == '\0' ? "" : std::string(reply) + "\n\n") << line;
     }
     EXPECT_TRUE(gtp.quit());
+}
+
+// Each step: a line sent and the start of the answer. Black on a1 and white
+// on b1: black's one move, c1, ends the game 64 to nothing.
+TEST(Nboard, FollowsTheGamesItIsGivenAndAnswersOnlyWhatItKnows) {
+    const std::string board = "BO[8 *O" + std::string(62, '-');
+    const std::pair<std::string, std::string> steps[] = {
+        {"nboard 2", "set myname Tarvo Othello\n"},
+        {"set game (;GM[Othello]" + board + " *];)", ""},
+        {"go", "=== C1/64/"},
+        {"hint 1", "search C1 64 0 "},
+        {"move E5/1.5/0.2", ""}, // not legal: left aside
+        {"go", "=== C1/64/"},
+        {"move C1", ""},
+        {"go", "=== PA\n"},
+        // White has no move: a pass, then black's turn again.
+        {"set game (;GM[Othello]PC[x \\] B[PA]]" + board + " O]W[PA];)", ""},
+        {"go", "=== C1/64/"},
+        {"set game (;GM[Othello]" + board + " *]B[PA];)", ""}, // a pass with a move to play
+        {"set game (;GM[Othello]" + board + " *]W[C1];)", ""}, // white's move on black's turn
+        {"set game (;GM[Othello]BO[8 *O--- *];)", ""},         // a board cut short
+        {"set game (;GM[Othello]" + board + " *]B[C1", ""},    // a move cut short
+        {"go", "=== C1/64/"},
+        // A record may leave out the pass of a side with no move.
+        {"set game (;GM[Othello]" + board + " O]B[c1//0.5];)", ""},
+        {"go", "=== PA\n"},
+        {"fly away", ""},
+        {"ping 7", "pong 7\n"},
+        {"learn", "learned\n"},
+        {"quit", ""},
+    };
+    engine::NboardEngine nboard(engine::kStrongLevel);
+    for (const auto& [line, answer] : steps) {
+        const std::string reply = nboard.Execute(line);
+        EXPECT_EQ(reply.substr(0, answer.size()), answer) << line;
+        EXPECT_TRUE(answer.empty() ? reply.empty() : reply.ends_with("\n")) << line;
+    }
+    EXPECT_TRUE(nboard.quit());
 }
 
 } // namespace
