@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace tarvo::engine {
 
@@ -98,31 +99,48 @@ struct Rays {
 inline constexpr Rays kRays;
 } // namespace detail
 
-// The opponent's discs that a disc on `cell` turns over.
-inline Bits Flips(Bits mine, Bits theirs, int cell) {
-    const auto& rays = detail::kRays.ray[static_cast<std::size_t>(cell)];
-    Bits flips = 0;
-    // Along each ray the first cell that is not the opponent's ends the run,
-    // which turns when that cell is ours. Even directions run towards higher
-    // bits, so their first cell is the lowest bit; odd ones the other way.
-    // The loops are unrolled and free of branches: the solver plays a move at
-    // nearly every node, and which rays turn discs follows no pattern that a
-    // processor could guess.
-#pragma GCC unroll 4
-    for (std::size_t d = 0; d < kDirections; d += 2) {
-        const Bits stop = rays[d] & ~theirs;
+namespace detail {
+// The discs a disc on `Cell` turns along direction D. Along each ray the first
+// cell that is not the opponent's ends the run, which turns when that cell is
+// ours. Even directions run towards higher bits, so their first cell is the
+// lowest bit; odd ones the other way. No branches: which rays turn discs
+// follows no pattern that a processor could guess.
+template <int Cell, std::size_t D> Bits RayFlips(Bits mine, Bits theirs) {
+    constexpr Bits ray = kRays.ray[Cell][D];
+    if constexpr (Count(ray) < 2) {
+        return 0; // no room for a run and the disc that ends it
+    } else if constexpr (D % 2 == 0) {
+        const Bits stop = ray & ~theirs;
         const Bits hit = stop & (~stop + 1) & mine;
-        flips |= rays[d] & (hit - static_cast<Bits>(hit != 0));
-    }
-#pragma GCC unroll 4
-    for (std::size_t d = 1; d < kDirections; d += 2) {
+        return ray & (hit - static_cast<Bits>(hit != 0));
+    } else {
         // With no cell to stop it, the run is taken to end on a1, which then
         // is the opponent's or not on the ray.
-        const Bits stop = (rays[d] & ~theirs) | 1;
-        const Bits hit = Bit(63 - std::countl_zero(stop)) & mine & rays[d];
-        flips |= rays[d] & (Bits{0} - (hit << 1));
+        const Bits stop = (ray & ~theirs) | 1;
+        const Bits hit = Bit(63 - std::countl_zero(stop)) & mine & ray;
+        return ray & (Bits{0} - (hit << 1));
     }
-    return flips;
+}
+template <int Cell> Bits FlipsAt(Bits mine, Bits theirs) {
+    return [&]<std::size_t... D>(std::index_sequence<D...>) {
+        return (RayFlips<Cell, D>(mine, theirs) | ...);
+    }
+    (std::make_index_sequence<kDirections>{});
+}
+// One function a cell, each with only the directions that can turn a disc
+// there: the solver plays a move at nearly every node, mostly near the edges.
+using FlipsFunction = Bits (*)(Bits, Bits);
+template <std::size_t... Cell>
+constexpr std::array<FlipsFunction, 64> FlipsTable(std::index_sequence<Cell...>) {
+    return {&FlipsAt<static_cast<int>(Cell)>...};
+}
+inline constexpr std::array<FlipsFunction, 64> kFlipsAt =
+    FlipsTable(std::make_index_sequence<64>{});
+} // namespace detail
+
+// The opponent's discs that a disc on `cell` turns over.
+inline Bits Flips(Bits mine, Bits theirs, int cell) {
+    return detail::kFlipsAt[static_cast<std::size_t>(cell)](mine, theirs);
 }
 
 // The position after the side to move plays `cell`, the opponent to move.
