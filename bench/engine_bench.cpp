@@ -1,9 +1,14 @@
 // The engine's speed: perft from the opening, and the middle-game search on
-// positions after twenty random moves.
+// positions after twenty random moves, with the hand-made evaluation and with
+// the trained one (build/engine/tarvo-othello.weights, or the file that
+// $TARVO_WEIGHTS names), and the trained evaluation alone.
 #include "engine/search.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -58,5 +63,60 @@ void BM_MiddleGameSearch(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_MiddleGameSearch)->Unit(benchmark::kMillisecond);
+
+const PatternWeights* TrainedWeights(benchmark::State& state) {
+    static const std::optional<PatternWeights> weights = [] {
+        const char* path = std::getenv("TARVO_WEIGHTS");
+        std::string error;
+        return LoadWeights(path != nullptr ? path : "build/engine/tarvo-othello.weights", error);
+    }();
+    if (!weights) {
+        state.SkipWithError("the trained weights cannot be read");
+        return nullptr;
+    }
+    return &*weights;
+}
+
+void BM_TrainedEvaluation(benchmark::State& state) {
+    const PatternWeights* weights = TrainedWeights(state);
+    if (weights == nullptr) {
+        return;
+    }
+    std::vector<Position> positions;
+    for (const Position& p : MiddleGames()) {
+        for (Bits moves = Moves(p); moves != 0; moves &= moves - 1) {
+            positions.push_back(Play(p, std::countr_zero(moves)));
+        }
+    }
+    std::int64_t sum = 0;
+    for (auto _ : state) {
+        for (const Position& p : positions) {
+            sum += weights->Evaluate(p);
+        }
+    }
+    benchmark::DoNotOptimize(sum);
+    state.counters["evaluations/s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * positions.size()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TrainedEvaluation)->Unit(benchmark::kMicrosecond);
+
+void BM_TrainedMiddleGameSearch(benchmark::State& state) {
+    const PatternWeights* weights = TrainedWeights(state);
+    if (weights == nullptr) {
+        return;
+    }
+    const std::vector<Position> positions = MiddleGames();
+    const std::atomic<bool> go{false};
+    std::uint64_t nodes = 0;
+    for (auto _ : state) {
+        Searcher searcher;
+        for (const Position& p : positions) {
+            nodes += searcher.Search(p, {8, {}, 0, weights}, go).nodes;
+        }
+    }
+    state.counters["nodes/s"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TrainedMiddleGameSearch)->Unit(benchmark::kMillisecond);
 
 } // namespace
