@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace tarvo::engine {
 
@@ -55,16 +56,17 @@ constexpr int MapCell(int cell, int symmetry) {
     return row * 8 + col;
 }
 
-// Every place of every kind on the board, its cells in the order of the
-// kind's shape, so that a table's index means the same wherever it lies.
+// Every place of every kind on the board: the kind's shape as symmetry
+// `symmetry` shows it, its cells read in the shape's order, so that a table's
+// index means the same wherever it lies.
 struct Instance {
     int kind;
-    int size;
-    std::array<int, kMaxPatternCells> cells;
-    Bits set; // the same cells as a set
+    int symmetry;
+    Bits set; // its cells
 };
 struct Layout {
     std::array<Instance, kPatternInstances> instances{};
+    std::array<std::size_t, kShapes.size() + 1> first{}; // each kind's first place
     // The patterns, the cell classes, both sides' replies and frontiers, and a constant.
     std::array<FeatureKind, kShapes.size() + kCellClasses.size() + 5> kinds{};
     std::array<Bits, kCellClasses.size()> classes{};
@@ -73,12 +75,11 @@ struct Layout {
         int n = 0;
         for (int k = 0; k < static_cast<int>(kShapes.size()); ++k) {
             const PatternShape& shape = kShapes[static_cast<std::size_t>(k)];
+            first[static_cast<std::size_t>(k)] = static_cast<std::size_t>(n);
             for (int s = 0; s < 8; ++s) {
-                Instance instance{k, shape.size, {}, 0};
+                Instance instance{k, s, 0};
                 for (int i = 0; i < shape.size; ++i) {
-                    const int cell = MapCell(shape.cells[static_cast<std::size_t>(i)], s);
-                    instance.cells[static_cast<std::size_t>(i)] = cell;
-                    instance.set |= Bit(cell);
+                    instance.set |= Bit(MapCell(shape.cells[static_cast<std::size_t>(i)], s));
                 }
                 // A shape that a symmetry maps onto itself is counted once.
                 bool seen = false;
@@ -93,6 +94,7 @@ struct Layout {
             kinds[static_cast<std::size_t>(k)] = {Power3(shape.size), total};
             total += Power3(shape.size);
         }
+        first[kShapes.size()] = static_cast<std::size_t>(n);
         for (std::size_t c = 0; c < kCellClasses.size(); ++c) {
             for (int s = 0; s < 8; ++s) {
                 classes[c] |= Bit(MapCell(kCellClasses[c], s));
@@ -108,7 +110,69 @@ struct Layout {
     }
 };
 constexpr Layout kLayout;
-static_assert(kLayout.instances[kPatternInstances - 1].size == 4, "46 places in all");
+static_assert(kLayout.instances[kPatternInstances - 1].kind == kShapes.size() - 1 &&
+                  kLayout.instances[kPatternInstances - 1].set != 0,
+              "46 places in all");
+
+Bits Mirrored(Bits b) { // columns right to left
+    b = (b >> 1 & 0x5555555555555555ULL) | (b & 0x5555555555555555ULL) << 1;
+    b = (b >> 2 & 0x3333333333333333ULL) | (b & 0x3333333333333333ULL) << 2;
+    return (b >> 4 & 0x0f0f0f0f0f0f0f0fULL) | (b & 0x0f0f0f0f0f0f0f0fULL) << 4;
+}
+Bits Transposed(Bits b) { // rows as columns: three swaps of blocks across the diagonal
+    Bits t = 0x0f0f0f0f00000000ULL & (b ^ b << 28);
+    b ^= t ^ t >> 28;
+    t = 0x3333000033330000ULL & (b ^ b << 14);
+    b ^= t ^ t >> 14;
+    t = 0x5500550055005500ULL & (b ^ b << 7);
+    return b ^ t ^ t >> 7;
+}
+// The board as each symmetry s shows it: cell c of view s holds what cell
+// MapCell(c, s) of `b` holds, so each place of a kind reads like the kind's
+// own shape.
+std::array<Bits, 8> Views(Bits b) {
+    std::array<Bits, 8> views;
+    views[0] = b;
+    views[1] = Mirrored(b);
+    views[2] = __builtin_bswap64(b); // rows upside down
+    views[3] = Mirrored(views[2]);
+    for (std::size_t s = 0; s < 4; ++s) {
+        views[s + 4] = Transposed(views[s]);
+    }
+    return views;
+}
+
+// A kind's cells of a view, the shape's first cell as the lowest bit.
+template <std::size_t Kind> unsigned Gather(Bits v) {
+    if constexpr (Kind == 0) { // row 1, b2 and g2
+        return static_cast<unsigned>((v & 0xff) | (v >> 1 & 0x100) | (v >> 5 & 0x200));
+    } else if constexpr (Kind == 1) { // a1-c1, a2-c2, a3-c3
+        return static_cast<unsigned>((v & 7) | (v >> 5 & 0x38) | (v >> 10 & 0x1c0));
+    } else if constexpr (Kind == 2) { // a1-e1, a2-e2
+        return static_cast<unsigned>((v & 31) | (v >> 3 & 0x3e0));
+    } else if constexpr (Kind <= 5) { // rows 2 to 4
+        return static_cast<unsigned>(v >> (8 * (Kind - 2)) & 0xff);
+    } else {
+        // A diagonal from a1, b1, ..., e1 down to the right: a multiplication
+        // gathers its cells, one to a column, into the top byte.
+        constexpr Bits kColumns = 0x0101010101010101ULL;
+        constexpr std::size_t start = Kind - 6;
+        constexpr Bits diagonal =
+            0x8040201008040201ULL << start & ~(kColumns * ((Bits{1} << start) - 1));
+        return static_cast<unsigned>((v & diagonal) * kColumns >> (56 + start));
+    }
+}
+
+// A set of cells read as a number in base 3 with digits 0 and 1.
+constexpr std::array<int, 1 << kMaxPatternCells> kTernary = [] {
+    std::array<int, 1 << kMaxPatternCells> ternary{};
+    for (std::size_t bits = 0; bits < ternary.size(); ++bits) {
+        for (int i = kMaxPatternCells - 1; i >= 0; --i) {
+            ternary[bits] = ternary[bits] * 3 + static_cast<int>(bits >> i & 1);
+        }
+    }
+    return ternary;
+}();
 static_assert(kFeatures == kPatternInstances + kCellClasses.size() + 5);
 
 // The checksum of the weights' bytes, 64-bit FNV-1a.
@@ -148,21 +212,22 @@ int WeightsPerPhase() {
 }
 
 FeatureIndices Features(const Position& p) {
-    FeatureIndices indices{};
-    // Each cell's state once: the patterns read most cells several times.
-    std::array<std::uint8_t, 64> state;
-    for (std::size_t cell = 0; cell < state.size(); ++cell) {
-        state[cell] = static_cast<std::uint8_t>((p.mine >> cell & 1) | (p.theirs >> cell & 1) << 1);
+    FeatureIndices indices; // every entry is set below
+    // A cell's digit is 1 for the mover's disc and 2 for the opponent's.
+    const std::array<Bits, 8> mine = Views(p.mine);
+    const std::array<Bits, 8> theirs = Views(p.theirs);
+    // Kind by kind, so that each reads its cells its own way without a branch.
+    [&]<std::size_t... Kind>(std::index_sequence<Kind...>) {
+        const auto read = [&]<std::size_t K>(std::integral_constant<std::size_t, K>) {
+            for (std::size_t i = kLayout.first[K]; i < kLayout.first[K + 1]; ++i) {
+                const auto view = static_cast<std::size_t>(kLayout.instances[i].symmetry);
+                indices[i] = kLayout.kinds[K].offset + kTernary[Gather<K>(mine[view])] +
+                             2 * kTernary[Gather<K>(theirs[view])];
+            }
+        };
+        (read(std::integral_constant<std::size_t, Kind>{}), ...);
     }
-    for (std::size_t i = 0; i < kLayout.instances.size(); ++i) {
-        const Instance& instance = kLayout.instances[i];
-        int index = 0;
-        for (int c = instance.size - 1; c >= 0; --c) {
-            index = index * 3 +
-                    state[static_cast<std::size_t>(instance.cells[static_cast<std::size_t>(c)])];
-        }
-        indices[i] = kLayout.kinds[static_cast<std::size_t>(instance.kind)].offset + index;
-    }
+    (std::make_index_sequence<kShapes.size()>{});
     const auto& kinds = kLayout.kinds;
     std::size_t next = kPatternInstances;
     for (std::size_t c = 0; c < kCellClasses.size(); ++c) {

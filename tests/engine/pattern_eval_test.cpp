@@ -60,6 +60,19 @@ TEST(PatternEval, FeaturesStayInTheirTablesAndSymmetriesTurnTheBoard) {
     EXPECT_EQ(edges, 2);
 }
 
+// The features of a thousand positions, as a checksum: the shipped weights
+// were fitted to exactly these indices, so a change in how the board is read
+// must come with new weights (and a new checksum here).
+TEST(PatternEval, FeaturesReadTheBoardAsTheShippedWeightsExpect) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const Position& p : RandomPositions(1000, 2)) {
+        for (const int index : engine::Features(p)) {
+            hash = (hash ^ static_cast<std::uint64_t>(index)) * 0x100000001b3ULL;
+        }
+    }
+    EXPECT_EQ(hash, 0x95d246bc61168944ULL);
+}
+
 PatternWeights SomeWeights() {
     PatternWeights weights;
     std::mt19937 rng(3);
