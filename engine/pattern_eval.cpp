@@ -114,12 +114,12 @@ static_assert(kLayout.instances[kPatternInstances - 1].kind == kShapes.size() - 
                   kLayout.instances[kPatternInstances - 1].set != 0,
               "46 places in all");
 
-Bits Mirrored(Bits b) { // columns right to left
+constexpr Bits Mirrored(Bits b) { // columns right to left
     b = (b >> 1 & 0x5555555555555555ULL) | (b & 0x5555555555555555ULL) << 1;
     b = (b >> 2 & 0x3333333333333333ULL) | (b & 0x3333333333333333ULL) << 2;
     return (b >> 4 & 0x0f0f0f0f0f0f0f0fULL) | (b & 0x0f0f0f0f0f0f0f0fULL) << 4;
 }
-Bits Transposed(Bits b) { // rows as columns: three swaps of blocks across the diagonal
+constexpr Bits Transposed(Bits b) { // rows as columns: three swaps of blocks across the diagonal
     Bits t = 0x0f0f0f0f00000000ULL & (b ^ b << 28);
     b ^= t ^ t >> 28;
     t = 0x3333000033330000ULL & (b ^ b << 14);
@@ -130,7 +130,7 @@ Bits Transposed(Bits b) { // rows as columns: three swaps of blocks across the d
 // The board as each symmetry s shows it: cell c of view s holds what cell
 // MapCell(c, s) of `b` holds, so each place of a kind reads like the kind's
 // own shape.
-std::array<Bits, 8> Views(Bits b) {
+constexpr std::array<Bits, 8> Views(Bits b) {
     std::array<Bits, 8> views;
     views[0] = b;
     views[1] = Mirrored(b);
@@ -143,7 +143,7 @@ std::array<Bits, 8> Views(Bits b) {
 }
 
 // A kind's cells of a view, the shape's first cell as the lowest bit.
-template <std::size_t Kind> unsigned Gather(Bits v) {
+template <std::size_t Kind> constexpr unsigned Gather(Bits v) {
     if constexpr (Kind == 0) { // row 1, b2 and g2
         return static_cast<unsigned>((v & 0xff) | (v >> 1 & 0x100) | (v >> 5 & 0x200));
     } else if constexpr (Kind == 1) { // a1-c1, a2-c2, a3-c3
@@ -162,6 +162,31 @@ template <std::size_t Kind> unsigned Gather(Bits v) {
         return static_cast<unsigned>((v & diagonal) * kColumns >> (56 + start));
     }
 }
+
+// Each view and each kind's reading of it agree with the shapes' cells.
+constexpr bool ViewsFollowTheSymmetries() {
+    for (int s = 0; s < 8; ++s) {
+        for (int cell = 0; cell < 64; ++cell) {
+            if (Views(Bit(MapCell(cell, s)))[static_cast<std::size_t>(s)] != Bit(cell)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+template <std::size_t Kind> constexpr bool GathersItsShape() {
+    const PatternShape& shape = kShapes[Kind];
+    for (int i = 0; i < shape.size; ++i) {
+        if (Gather<Kind>(Bit(shape.cells[static_cast<std::size_t>(i)])) != 1U << i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ViewsFollowTheSymmetries());
+static_assert([]<std::size_t... Kind>(std::index_sequence<Kind...>) {
+    return (GathersItsShape<Kind>() && ...);
+}(std::make_index_sequence<kShapes.size()>{}));
 
 // A set of cells read as a number in base 3 with digits 0 and 1.
 constexpr std::array<int, 1 << kMaxPatternCells> kTernary = [] {
