@@ -72,8 +72,9 @@ int main(int argc, char* argv[]) {
     limits.weights = Weights();
     GtpEngine gtp(limits);
     std::unique_ptr<NboardEngine> nboard;
-    for (std::string line; std::getline(std::cin, line);) {
-        if (!nboard && line.starts_with("nboard ")) {
+    bool first = true;
+    for (std::string line; std::getline(std::cin, line); first = false) {
+        if (first && line.starts_with("nboard ")) {
             nboard = std::make_unique<NboardEngine>(limits);
         }
         const std::string reply = nboard ? nboard->Execute(line) : gtp.Execute(line);
