@@ -58,9 +58,10 @@ public:
 
 private:
     struct Entry;
+    struct Bucket;
     class Run;
 
-    std::unique_ptr<Entry[]> table_;
+    std::unique_ptr<Bucket[]> table_;
     // Counts the searches, so that a new one knows the entries of earlier ones.
     std::uint8_t generation_ = 0;
 };
