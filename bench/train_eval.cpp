@@ -10,9 +10,10 @@
 //   train_eval fit OUT DATA...
 //     Fits the weights to the positions of the DATA files and writes them to
 //     OUT, phase by phase; an interrupted fit goes on from the last phase done.
-//   train_eval test WEIGHTS DATA [LOW HIGH]
+//   train_eval test [--empties LOW HIGH] WEIGHTS DATA...
 //     The mean absolute error of the evaluation, in discs, against the exact
-//     results at LOW to HIGH empty cells (20 to 24).
+//     results at LOW to HIGH empty cells (20 to 24), and that of always
+//     guessing a draw.
 #include "engine/pattern_eval.h"
 #include "engine/search.h"
 
@@ -326,7 +327,7 @@ int Fit(const std::string& out, const std::vector<std::string>& data) {
     return 0;
 }
 
-int Test(const std::string& weightsPath, const std::string& data, int low, int high) {
+int Test(const std::string& weightsPath, const std::vector<std::string>& data, int low, int high) {
     std::string error;
     const std::optional<PatternWeights> weights = LoadWeights(weightsPath, error);
     if (!weights) {
@@ -334,17 +335,23 @@ int Test(const std::string& weightsPath, const std::string& data, int low, int h
         return 1;
     }
     double total = 0;
+    double draw = 0;
     int count = 0;
-    for (const Sample& s : ReadSamples(data)) {
-        const int empties = s.position.Empties();
-        if (s.exact && empties >= low && empties <= high) {
-            total +=
-                std::abs(static_cast<double>(weights->Evaluate(s.position)) / kEvalUnit - s.score);
-            ++count;
+    for (const std::string& path : data) {
+        for (const Sample& s : ReadSamples(path)) {
+            const int empties = s.position.Empties();
+            if (s.exact && empties >= low && empties <= high) {
+                total += std::abs(static_cast<double>(weights->Evaluate(s.position)) / kEvalUnit -
+                                  s.score);
+                draw += std::abs(s.score);
+                ++count;
+            }
         }
     }
-    std::printf("%d positions at %d-%d empty cells: mean absolute error %.2f discs\n", count, low,
-                high, count > 0 ? total / count : 0.0);
+    const int n = std::max(count, 1);
+    std::printf("%d positions at %d-%d empty cells: mean absolute error %.2f discs (guessing a "
+                "draw: %.2f)\n",
+                count, low, high, total / n, draw / n);
     return 0;
 }
 
@@ -368,12 +375,16 @@ int main(int argc, char* argv[]) {
     if (args.size() >= 3 && args[0] == "fit") {
         return Fit(args[1], {args.begin() + 2, args.end()});
     }
-    if ((args.size() == 3 || args.size() == 5) && args[0] == "test") {
-        return Test(args[1], args[2], args.size() == 5 ? std::stoi(args[3]) : 20,
-                    args.size() == 5 ? std::stoi(args[4]) : 24);
+    if (args.size() >= 3 && args[0] == "test") {
+        const bool range = args[1] == "--empties";
+        if (!range || args.size() >= 6) {
+            const std::size_t first = range ? 4 : 1;
+            return Test(args[first], {args.begin() + static_cast<long>(first) + 1, args.end()},
+                        range ? std::stoi(args[2]) : 20, range ? std::stoi(args[3]) : 24);
+        }
     }
     std::cerr << "usage: train_eval generate OUT SEED GAMES [EXACT [WEIGHTS]]\n"
                  "       train_eval fit OUT DATA...\n"
-                 "       train_eval test WEIGHTS DATA [LOW HIGH]\n";
+                 "       train_eval test [--empties LOW HIGH] WEIGHTS DATA...\n";
     return 2;
 }
