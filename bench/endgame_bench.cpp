@@ -4,10 +4,11 @@
 // are skipped. Prints the best move, the final disc difference for the side
 // to move, the nodes searched and the seconds taken.
 //
-//   endgame_bench [--weights WEIGHTS] [--cap SECONDS] FILE
+//   endgame_bench [--weights WEIGHTS] [--cap SECONDS] [--table MIB] FILE
 //
 // With WEIGHTS the trained evaluation guides the solver, as it does in the
-// game; a position not solved within the cap is reported as such.
+// game; a position not solved within the cap is reported as such. MIB is
+// the size of the search's table (the game's unless given).
 #include "engine/search.h"
 
 #include <chrono>
@@ -49,14 +50,18 @@ std::optional<Position> ParseLine(const std::string& line) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::string usage = "usage: endgame_bench [--weights WEIGHTS] [--cap SECONDS] FILE\n";
+    const std::string usage =
+        "usage: endgame_bench [--weights WEIGHTS] [--cap SECONDS] [--table MIB] FILE\n";
     std::optional<tarvo::engine::PatternWeights> weights;
     double cap = 0;
+    int tableMiB = tarvo::engine::Searcher::kDefaultTableMiB;
     int arg = 1;
     for (; arg + 2 < argc; arg += 2) {
         const std::string option = argv[arg];
         if (option == "--cap") {
             cap = std::atof(argv[arg + 1]);
+        } else if (option == "--table") {
+            tableMiB = std::atoi(argv[arg + 1]);
         } else if (option == "--weights") {
             std::string error;
             weights = tarvo::engine::LoadWeights(argv[arg + 1], error);
@@ -77,7 +82,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "endgame_bench: cannot read " << argv[arg] << "\n";
         return 1;
     }
-    tarvo::engine::Searcher searcher;
+    tarvo::engine::Searcher searcher(tableMiB);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (line.empty() || line[0] == '#') {

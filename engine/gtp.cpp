@@ -77,8 +77,8 @@ std::string Clean(std::string_view line) {
 
 } // namespace
 
-GtpEngine::GtpEngine(const Limits& limits)
-    : limits_(limits), board_{kOpeningBlack, kOpeningWhite} {}
+GtpEngine::GtpEngine(const Limits& limits, int tableMiB)
+    : limits_(limits), searcher_(tableMiB), board_{kOpeningBlack, kOpeningWhite} {}
 
 std::string GtpEngine::Execute(std::string_view line) {
     std::istringstream in(Clean(line));

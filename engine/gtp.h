@@ -14,8 +14,9 @@ namespace tarvo::engine {
 // "=" or "?" with the command's id, the answer, and an empty line.
 class GtpEngine {
 public:
-    // `limits` is how long a move is searched until time settings say more.
-    explicit GtpEngine(const Limits& limits);
+    // `limits` is how long a move is searched until time settings say more;
+    // the search's table takes `tableMiB`.
+    explicit GtpEngine(const Limits& limits, int tableMiB = Searcher::kDefaultTableMiB);
 
     // The reply to one line; nothing for a line that holds no command.
     std::string Execute(std::string_view line);

@@ -65,7 +65,8 @@ bool ReadBoard(std::string_view text, Bits& black, Bits& white, bool& blackToMov
 
 } // namespace
 
-NboardEngine::NboardEngine(const Limits& limits) : limits_(limits), depth_(limits.depth) {
+NboardEngine::NboardEngine(const Limits& limits, int tableMiB)
+    : limits_(limits), depth_(limits.depth), searcher_(tableMiB) {
     game_.black = Bit(CellIndex(5, 4)) | Bit(CellIndex(4, 5));
     game_.white = Bit(CellIndex(4, 4)) | Bit(CellIndex(5, 5));
 }
@@ -185,7 +186,7 @@ std::string NboardEngine::Execute(std::string_view line) {
 }
 
 std::string NboardEngine::Think(bool hint) {
-    Position p =
+    const Position p =
         game_.blackToMove ? Position{game_.black, game_.white} : Position{game_.white, game_.black};
     const bool passes = Moves(p) == 0;
     if (passes && (!hint || Moves(p.theirs, p.mine) == 0)) {

@@ -18,7 +18,8 @@ class NboardEngine {
 public:
     // `limits` is the strength the engine was started with; "set depth" can
     // only make the search shallower, never longer than the level's budget.
-    explicit NboardEngine(const Limits& limits);
+    // The search's table takes `tableMiB`.
+    explicit NboardEngine(const Limits& limits, int tableMiB = Searcher::kDefaultTableMiB);
 
     // The lines answering one line, each ending in a newline; nothing for a
     // line that needs no answer or is not understood.

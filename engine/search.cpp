@@ -11,12 +11,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// 2^22 entries of 16 bytes, 64 MiB, in buckets of four that share a cache
-// line. A table this size keeps the deep results of an endgame of 26 empty
-// cells, which then takes half the nodes it takes with a sixteenth of it.
-constexpr int kTableBits = 22;
+// The table's entries come in buckets of four that share a cache line.
 constexpr int kWays = 4;
-constexpr std::size_t kBuckets = (std::size_t{1} << kTableBits) / kWays;
 constexpr int kInfinity = 1'000'000;
 // A finished game's disc difference outweighs every evaluation.
 constexpr int kDiscWorth = 1000;
@@ -225,7 +221,7 @@ struct alignas(64) Searcher::Bucket {
 // One search: its limits, its counts and whether it must stop.
 class Searcher::Run {
 public:
-    Run(Bucket* table, std::uint8_t generation, const std::atomic<bool>& stop,
+    Run(std::span<Bucket> table, std::uint8_t generation, const std::atomic<bool>& stop,
         Clock::time_point deadline, const PatternWeights* weights = nullptr)
         : table_(table), generation_(generation), stop_(stop), deadline_(deadline),
           weights_(weights), discWorth_(weights != nullptr ? kEvalUnit : kDiscWorth) {}
@@ -293,7 +289,7 @@ private:
     // A position is looked for in each entry of its bucket, and a new one
     // takes the place of one left by an earlier search, or else of the
     // shallowest, so that the few deep results outlive the many shallow ones.
-    Entry* BucketOf(std::uint64_t key) { return table_[key & (kBuckets - 1)].ways.data(); }
+    Entry* BucketOf(std::uint64_t key) { return table_[key & (table_.size() - 1)].ways.data(); }
     Entry& Slot(std::uint64_t key) {
         Entry* bucket = BucketOf(key);
         for (int i = 0; i < kWays; ++i) {
@@ -568,7 +564,7 @@ private:
         return difference > 0 ? difference + 1 : difference - 1;
     }
 
-    Bucket* table_;
+    std::span<Bucket> table_; // a power of two buckets
     std::uint8_t generation_;
     const std::atomic<bool>& stop_;
     Clock::time_point deadline_;
@@ -578,7 +574,11 @@ private:
     bool aborted_ = false;
 };
 
-Searcher::Searcher() : table_(new Bucket[kBuckets]) {}
+Searcher::Searcher(int tableMiB) {
+    const auto wanted = static_cast<std::size_t>(std::max(tableMiB, 1)) << 20;
+    buckets_ = std::bit_floor(wanted / sizeof(Bucket));
+    table_.reset(new Bucket[buckets_]);
+}
 
 Searcher::~Searcher() = default;
 
@@ -592,7 +592,7 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop,
         return {-1, -other.score, other.exact, other.nodes, -other.score, other.depth};
     }
     Result result;
-    Run run(table_.get(), ++generation_, stop, Clock::time_point::max(), weights);
+    Run run({table_.get(), buckets_}, ++generation_, stop, Clock::time_point::max(), weights);
     std::tie(result.cell, result.score) = run.RootExact(p);
     result.exact = !run.aborted();
     result.nodes = run.nodes();
@@ -612,7 +612,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
     }
     if (p.Empties() <= limits.exactFrom) {
         // The exact solution, if it comes within the first part of the budget.
-        Run run(table_.get(), generation_, stop,
+        Run run({table_.get(), buckets_}, generation_, stop,
                 limits.time.count() > 0 ? start + limits.time * 3 / 5 : Clock::time_point::max(),
                 limits.weights);
         std::tie(result.cell, result.score) = run.RootExact(p);
@@ -630,7 +630,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         if (limits.time.count() > 0 && Clock::now() > start + limits.time / 2) {
             break;
         }
-        Run run(table_.get(), generation_, stop, deadline, limits.weights);
+        Run run({table_.get(), buckets_}, generation_, stop, deadline, limits.weights);
         const auto [cell, score] = run.Root(p, depth, result.cell);
         result.nodes += run.nodes();
         if (run.aborted()) {

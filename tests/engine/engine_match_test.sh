@@ -12,7 +12,7 @@ mkfifo "$pipes/gtp-in" "$pipes/gtp-out" "$pipes/nboard-in" "$pipes/nboard-out"
 timeout 100 "$engine" --level strong <"$pipes/gtp-in" >"$pipes/gtp-out" &
 gtp_pid=$!
 exec 3>"$pipes/gtp-in" 4<"$pipes/gtp-out"
-timeout 100 "$engine" --level strong <"$pipes/nboard-in" >"$pipes/nboard-out" &
+timeout 100 "$engine" --level strong --table 8 <"$pipes/nboard-in" >"$pipes/nboard-out" &
 nboard_pid=$!
 exec 5>"$pipes/nboard-in" 6<"$pipes/nboard-out"
 GTP=(4 3)

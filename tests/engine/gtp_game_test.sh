@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Another program's view: a whole game through a pipe, the engine playing
 # both sides, then its score; every reply well formed, a bad command answered
-# with an error and the engine still there.
+# with an error and the engine still there. A value it cannot take for an
+# option stops it with status 2.
 set -u
 engine="$1"
+"$engine" --table 0 </dev/null 2>/dev/null
+[ $? -eq 2 ] || { echo "a table of 0 MiB was taken"; exit 1; }
 commands=$(printf 'boardsize 8\nclear_board\nplay black f5\nfly away\n')
 for _ in $(seq 1 33); do commands+=$'\ngenmove white\ngenmove black'; done
 commands+=$'\nfinal_score\nquit\n'
