@@ -49,18 +49,24 @@ std::vector<Position> MiddleGames() {
     return positions;
 }
 
-void BM_MiddleGameSearch(benchmark::State& state) {
+// Searches each middle game 8 plies deep, with the hand-made evaluation
+// unless given weights.
+void SearchMiddleGames(benchmark::State& state, const PatternWeights* weights) {
     const std::vector<Position> positions = MiddleGames();
     const std::atomic<bool> go{false};
     std::uint64_t nodes = 0;
     for (auto _ : state) {
         Searcher searcher;
         for (const Position& p : positions) {
-            nodes += searcher.Search(p, {8, {}, 0}, go).nodes;
+            nodes += searcher.Search(p, {8, {}, 0, weights}, go).nodes;
         }
     }
     state.counters["nodes/s"] =
         benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+
+void BM_MiddleGameSearch(benchmark::State& state) {
+    SearchMiddleGames(state, nullptr);
 }
 BENCHMARK(BM_MiddleGameSearch)->Unit(benchmark::kMillisecond);
 
@@ -101,21 +107,9 @@ void BM_TrainedEvaluation(benchmark::State& state) {
 BENCHMARK(BM_TrainedEvaluation)->Unit(benchmark::kMicrosecond);
 
 void BM_TrainedMiddleGameSearch(benchmark::State& state) {
-    const PatternWeights* weights = TrainedWeights(state);
-    if (weights == nullptr) {
-        return;
+    if (const PatternWeights* weights = TrainedWeights(state)) {
+        SearchMiddleGames(state, weights);
     }
-    const std::vector<Position> positions = MiddleGames();
-    const std::atomic<bool> go{false};
-    std::uint64_t nodes = 0;
-    for (auto _ : state) {
-        Searcher searcher;
-        for (const Position& p : positions) {
-            nodes += searcher.Search(p, {8, {}, 0, weights}, go).nodes;
-        }
-    }
-    state.counters["nodes/s"] =
-        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_TrainedMiddleGameSearch)->Unit(benchmark::kMillisecond);
 
