@@ -23,5 +23,7 @@ train=build/bench/train_eval
 "$train" generate "$work/games-12.txt" 12 "$games" 20 &
 wait
 "$train" fit data/tarvo-othello.weights "$work/games-11.txt" "$work/games-12.txt"
-"$train" generate "$work/held-out.txt" 77 91 24
-"$train" test data/tarvo-othello.weights "$work/held-out.txt"
+"$train" generate "$work/held-out-77.txt" 77 105 24 &
+"$train" generate "$work/held-out-78.txt" 78 105 24 &
+wait
+"$train" test data/tarvo-othello.weights "$work/held-out-77.txt" "$work/held-out-78.txt"
