@@ -34,10 +34,8 @@ std::variant<std::vector<int>, RecordError> ReadTokens(std::string_view text) {
             continue;
         }
         const std::string_view rest = text.substr(i);
-        const char column = Lower(rest[0]);
-        if (rest.size() >= 2 && column >= 'a' && column <= 'h' && rest[1] >= '1' &&
-            rest[1] <= '8') {
-            tokens.push_back(engine::CellIndex(rest[1] - '0', column - 'a' + 1));
+        if (const std::optional<int> cell = engine::CellOf(rest.substr(0, 2))) {
+            tokens.push_back(*cell);
             i += 2;
             continue;
         }
@@ -146,9 +144,7 @@ std::optional<Setup> ReadPosition(std::string_view text) {
 } // namespace
 
 Setup SetupOf(StartPosition start) {
-    const Position blackOnD4 = engine::Opening();
-    return {start == StartPosition::BlackOnD4 ? blackOnD4
-                                              : Position{blackOnD4.theirs, blackOnD4.mine},
+    return {start == StartPosition::BlackOnD4 ? engine::Opening() : engine::TournamentOpening(),
             Black};
 }
 

@@ -1,5 +1,7 @@
 #include "engine/board.h"
 
+#include <cctype>
+
 namespace tarvo::engine {
 
 namespace {
@@ -40,9 +42,24 @@ std::string CellName(int cell) {
     return {static_cast<char>('a' + cell % 8), static_cast<char>('1' + cell / 8)};
 }
 
+std::optional<int> CellOf(std::string_view name) {
+    if (name.size() != 2) {
+        return std::nullopt;
+    }
+    const char column = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+    if (column < 'a' || column > 'h' || name[1] < '1' || name[1] > '8') {
+        return std::nullopt;
+    }
+    return CellIndex(name[1] - '0', column - 'a' + 1);
+}
+
 Position Opening() {
     return {Bit(CellIndex(4, 4)) | Bit(CellIndex(5, 5)),
             Bit(CellIndex(4, 5)) | Bit(CellIndex(5, 4))};
+}
+
+Position TournamentOpening() {
+    return Pass(Opening());
 }
 
 Bits Moves(Bits mine, Bits theirs) {

@@ -3,7 +3,9 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace tarvo::engine {
@@ -75,6 +77,9 @@ struct Position {
 
 // The opening position, Black to move.
 Position Opening();
+// The tournament opening, which other programs and published games start
+// from: the opening's colours swapped, white on d4 and e5; Black to move.
+Position TournamentOpening();
 
 // The cells where the side to move may play.
 Bits Moves(Bits mine, Bits theirs);
@@ -154,6 +159,9 @@ inline Position Pass(const Position& p) {
 
 // A cell as its column letter and row digit, "f5"; "pass" for -1.
 std::string CellName(int cell);
+// The cell that a column letter and row digit name, "f5" or "F5"; nothing
+// for anything else.
+std::optional<int> CellOf(std::string_view name);
 
 // The number of move sequences of `depth` moves, a pass counting as a move
 // and a finished game as a leaf.

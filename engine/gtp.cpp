@@ -17,11 +17,6 @@ constexpr std::array<std::string_view, 16> kCommands = {
     "boardsize",        "clear_board",   "komi",      "play",          "genmove",       "undo",
     "final_score",      "time_settings", "time_left", "showboard"};
 
-// The tournament opening, which other programs start from: white on d4 and
-// e5, black on d5 and e4.
-constexpr Bits kOpeningBlack = Bit(CellIndex(5, 4)) | Bit(CellIndex(4, 5));
-constexpr Bits kOpeningWhite = Bit(CellIndex(4, 4)) | Bit(CellIndex(5, 5));
-
 std::string Lower(std::string text) {
     std::ranges::transform(text, text.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -42,14 +37,7 @@ std::optional<bool> ColourOf(const std::string& word) {
 
 // A cell as column letter and row digit, -1 for a pass; nothing when neither.
 std::optional<int> VertexOf(const std::string& word) {
-    const std::string w = Lower(word);
-    if (w == "pass") {
-        return -1;
-    }
-    if (w.size() != 2 || w[0] < 'a' || w[0] > 'h' || w[1] < '1' || w[1] > '8') {
-        return std::nullopt;
-    }
-    return CellIndex(w[1] - '0', w[0] - 'a' + 1);
+    return Lower(word) == "pass" ? -1 : CellOf(word);
 }
 
 template <typename T> std::optional<T> NumberOf(const std::string& word) {
@@ -78,7 +66,8 @@ std::string Clean(std::string_view line) {
 } // namespace
 
 GtpEngine::GtpEngine(const Limits& limits, int tableMiB)
-    : limits_(limits), searcher_(tableMiB), board_{kOpeningBlack, kOpeningWhite} {}
+    : limits_(limits),
+      searcher_(tableMiB), board_{TournamentOpening().mine, TournamentOpening().theirs} {}
 
 std::string GtpEngine::Execute(std::string_view line) {
     std::istringstream in(Clean(line));
@@ -143,7 +132,7 @@ GtpEngine::Reply GtpEngine::Run(const std::string& command, const std::vector<st
         return *NumberOf<int>(args[0]) == 8 ? Reply{} : Reply{false, "unacceptable size"};
     }
     if (command == "clear_board") {
-        board_ = {kOpeningBlack, kOpeningWhite};
+        board_ = {TournamentOpening().mine, TournamentOpening().theirs};
         history_.clear();
         return {};
     }

@@ -14,18 +14,13 @@ namespace {
 // follows a slash, the move's evaluation and time, is left aside.
 std::optional<int> MoveOf(std::string_view word) {
     word = word.substr(0, word.find('/'));
-    if (word.size() != 2) {
-        return std::nullopt;
-    }
-    const char col = static_cast<char>(std::tolower(static_cast<unsigned char>(word[0])));
-    const char row = word[1];
-    if (col == 'p' && (row == 'a' || row == 'A')) {
+    const auto lower = [&](std::size_t i) {
+        return std::tolower(static_cast<unsigned char>(word[i]));
+    };
+    if (word.size() == 2 && lower(0) == 'p' && lower(1) == 'a') {
         return -1;
     }
-    if (col < 'a' || col > 'h' || row < '1' || row > '8') {
-        return std::nullopt;
-    }
-    return CellIndex(row - '0', col - 'a' + 1);
+    return CellOf(word);
 }
 
 std::string MoveName(int cell) {
@@ -66,14 +61,11 @@ bool ReadBoard(std::string_view text, Bits& black, Bits& white, bool& blackToMov
 } // namespace
 
 NboardEngine::NboardEngine(const Limits& limits, int tableMiB)
-    : limits_(limits), depth_(limits.depth), searcher_(tableMiB) {
-    game_.black = Bit(CellIndex(5, 4)) | Bit(CellIndex(4, 5));
-    game_.white = Bit(CellIndex(4, 4)) | Bit(CellIndex(5, 5));
-}
+    : limits_(limits), depth_(limits.depth),
+      searcher_(tableMiB), game_{TournamentOpening().mine, TournamentOpening().theirs, true} {}
 
 bool NboardEngine::Apply(Game& game, int cell) {
-    Position p =
-        game.blackToMove ? Position{game.black, game.white} : Position{game.white, game.black};
+    Position p = game.ToMove();
     bool black = game.blackToMove;
     if (Moves(p) == 0 && cell >= 0) {
         p = Pass(p);
@@ -186,8 +178,7 @@ std::string NboardEngine::Execute(std::string_view line) {
 }
 
 std::string NboardEngine::Think(bool hint) {
-    const Position p =
-        game_.blackToMove ? Position{game_.black, game_.white} : Position{game_.white, game_.black};
+    const Position p = game_.ToMove();
     const bool passes = Moves(p) == 0;
     if (passes && (!hint || Moves(p.theirs, p.mine) == 0)) {
         return hint ? "" : "=== PA\n";

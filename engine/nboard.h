@@ -31,6 +31,11 @@ private:
         Bits black = 0;
         Bits white = 0;
         bool blackToMove = true;
+
+        // The board seen from the side to move.
+        Position ToMove() const {
+            return blackToMove ? Position{black, white} : Position{white, black};
+        }
     };
 
     // Plays `cell`, -1 for a pass, for the side to move; false, with the
