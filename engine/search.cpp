@@ -582,6 +582,10 @@ Searcher::Searcher(int tableMiB) {
 
 Searcher::~Searcher() = default;
 
+std::span<Searcher::Bucket> Searcher::Table() {
+    return {table_.get(), buckets_};
+}
+
 Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop,
                        const PatternWeights* weights) {
     if (Moves(p) == 0) {
@@ -592,7 +596,7 @@ Result Searcher::Solve(const Position& p, const std::atomic<bool>& stop,
         return {-1, -other.score, other.exact, other.nodes, -other.score, other.depth};
     }
     Result result;
-    Run run({table_.get(), buckets_}, ++generation_, stop, Clock::time_point::max(), weights);
+    Run run(Table(), ++generation_, stop, Clock::time_point::max(), weights);
     std::tie(result.cell, result.score) = run.RootExact(p);
     result.exact = !run.aborted();
     result.nodes = run.nodes();
@@ -612,7 +616,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
     }
     if (p.Empties() <= limits.exactFrom) {
         // The exact solution, if it comes within the first part of the budget.
-        Run run({table_.get(), buckets_}, generation_, stop,
+        Run run(Table(), generation_, stop,
                 limits.time.count() > 0 ? start + limits.time * 3 / 5 : Clock::time_point::max(),
                 limits.weights);
         std::tie(result.cell, result.score) = run.RootExact(p);
@@ -630,7 +634,7 @@ Result Searcher::Search(const Position& p, const Limits& limits, const std::atom
         if (limits.time.count() > 0 && Clock::now() > start + limits.time / 2) {
             break;
         }
-        Run run({table_.get(), buckets_}, generation_, stop, deadline, limits.weights);
+        Run run(Table(), generation_, stop, deadline, limits.weights);
         const auto [cell, score] = run.Root(p, depth, result.cell);
         result.nodes += run.nodes();
         if (run.aborted()) {

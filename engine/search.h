@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <span>
 
 namespace tarvo::engine {
 
@@ -64,6 +65,8 @@ private:
     struct Entry;
     struct Bucket;
     class Run;
+
+    std::span<Bucket> Table();
 
     std::unique_ptr<Bucket[]> table_;
     std::size_t buckets_ = 0; // a power of two
