@@ -116,6 +116,7 @@ int main(int argc, char* argv[]) {
         timer.join();
         if (!r.exact) {
             std::printf("not solved within %.0f s\n", cap);
+            std::fflush(stdout);
             continue;
         }
         const std::string move = r.cell < 0 ? "pass"
