@@ -182,7 +182,10 @@ int Generate(const std::string& out, unsigned seed, int games, int exactFrom,
 // those of the next empty cells either side. The results of the self-play
 // games before the solver took over are poor labels, for a short search
 // played them: such a position is labelled instead by a search down to the
-// phase below, whose weights are fitted already.
+// phase below, whose weights are fitted already. A phase with such positions
+// is fitted to those of the four empty cells below it and the one above too:
+// on games held apart it gains more from their number than it loses to their
+// being another phase's, and a wider window does worse.
 void FitPhase(const std::vector<Sample>& samples, int phase, PatternWeights& weights) {
     std::vector<FeatureIndices> features;
     std::vector<double> targets;
@@ -191,8 +194,8 @@ void FitPhase(const std::vector<Sample>& samples, int phase, PatternWeights& wei
     const bool searched = std::any_of(samples.begin(), samples.end(), [&](const Sample& s) {
         return !s.exact && s.position.Empties() >= first && s.position.Empties() <= last;
     });
-    const int low = searched && phase > 0 ? first : first - 2;
-    const int high = searched ? last : last + 2;
+    const int low = searched ? first - 4 : first - 2;
+    const int high = searched ? last + 1 : last + 2;
     Searcher searcher;
     const std::atomic<bool> go{false};
     for (const Sample& s : samples) {
@@ -202,7 +205,7 @@ void FitPhase(const std::vector<Sample>& samples, int phase, PatternWeights& wei
         }
         double target = s.score;
         if (!s.exact && phase > 0) {
-            Limits limits{empties - first + 1, {}, 0};
+            Limits limits{std::max(empties - first + 1, 1), {}, 0};
             limits.weights = &weights;
             target = static_cast<double>(searcher.Search(s.position, limits, go).score) / kEvalUnit;
         }
