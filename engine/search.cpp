@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <span>
 
 namespace tarvo::engine {
@@ -69,6 +70,18 @@ Bits Stable(Bits own) {
         }
         stable = next;
     }
+}
+
+// A bound on the result that the opponent's discs that can never turn set,
+// if it is no better than alpha.
+std::optional<int> StabilityCut(const Position& p, int alpha) {
+    if (alpha >= 64 - 2 * Count(p.theirs)) {
+        const int bound = 64 - 2 * Count(Stable(p.theirs));
+        if (bound <= alpha) {
+            return bound;
+        }
+    }
+    return std::nullopt;
 }
 
 // The result of a finished game for the side to move, empty cells counting
@@ -429,12 +442,8 @@ private:
         if (MustStop()) {
             return 0;
         }
-        // The opponent's discs that can never turn bound the result.
-        if (alpha >= 64 - 2 * Count(p.theirs)) {
-            const int bound = 64 - 2 * Count(Stable(p.theirs));
-            if (bound <= alpha) {
-                return bound;
-            }
+        if (const std::optional<int> bound = StabilityCut(p, alpha)) {
+            return *bound;
         }
         const Bits moves = Moves(p);
         if (moves == 0) {
@@ -521,6 +530,12 @@ private:
         }
         if (MustStop()) {
             return 0;
+        }
+        // Below five empty cells the test costs more than it saves.
+        if (empties >= 5) {
+            if (const std::optional<int> bound = StabilityCut(p, alpha)) {
+                return *bound;
+            }
         }
         // Only a cell next to an opponent's disc can turn one.
         const Bits candidates = empty & Neighbours(p.theirs);
