@@ -279,10 +279,11 @@ public:
     // odd values either side of a guess tell whether the result is below, at
     // or above it. With no estimate the first guess is a draw, and a test
     // that falls short drops the guess well below. The trained evaluation's
-    // searches of rising depth, to about half the empty cells, give an
-    // estimate, and the first guess lies a little below it; they also seed
-    // the table with good moves. Two plies shallower, the solver took 13 %
-    // more nodes; two deeper, the searches cost more than they saved.
+    // searches of rising depth, to about half the empty cells and at most 12
+    // plies, give an estimate, and the first guess lies a little below it;
+    // they also seed the table with good moves. Two plies shallower, the
+    // solver took 13 % more nodes; two deeper, the searches cost more than
+    // they saved.
     std::pair<int, int> RootExact(const Position& p) {
         const auto child = [&](const Position& next, int alpha, int beta) {
             return -Solve(next, -beta, -alpha);
@@ -292,7 +293,8 @@ public:
         int drop = 16;
         if (weights_ != nullptr && p.Empties() >= kPreSearchEmpties) {
             int estimate = 0;
-            for (int depth = 2; depth <= (p.Empties() - 2) / 2 && !aborted_; depth += 2) {
+            for (int depth = 2; depth <= std::min((p.Empties() - 2) / 2, 12) && !aborted_;
+                 depth += 2) {
                 std::tie(first, estimate) = Root(p, depth, first);
             }
             const long even = std::lround(static_cast<double>(estimate) / kEvalUnit / 2) * 2;
