@@ -45,8 +45,8 @@ int Evaluate(const Position& p);
 class Searcher {
 public:
     // The table's size. The game's searches of a second or less run fastest
-    // with a small one; exact solutions of 24 empty cells and more take far
-    // fewer nodes with 64 MiB or more.
+    // with a small one; exact solutions of 23 empty cells and more take fewer
+    // nodes with 16 MiB, and larger tables only slow them.
     static constexpr int kDefaultTableMiB = 4;
     explicit Searcher(int tableMiB = kDefaultTableMiB);
     ~Searcher();
