@@ -216,10 +216,11 @@ std::uint64_t Key(const Position& p) {
 
 // A position's moves in the order to try them: the table's move first, then
 // those that leave the opponent the fewest replies (a reply into a corner
-// counts twice, a move into a corner gains half a reply); among equals, those
-// that leave the fewest empty cells next to the mover's discs. With the
-// trained evaluation, each disc it expects for the opponent counts as well,
-// `discRank` to a reply's 64.
+// counts twice, a move into a corner gains half a reply, and in the solver a
+// move into a quadrant of the board with an odd number of empty cells gains a
+// quarter); among equals, those that leave the fewest empty cells next to the
+// mover's discs. With the trained evaluation, each disc it expects for the
+// opponent counts as well, `discRank` to a reply's 64.
 struct OrderedMoves {
     struct Move {
         int rank;
@@ -240,12 +241,13 @@ struct OrderedMoves {
         Order(first);
     }
 
-    void Order(int first) {
-        Order(first, 0, [](const Position&) { return 0; });
+    // `odd`: the quadrants with an odd number of empty cells.
+    void Order(int first, Bits odd = 0) {
+        Order(first, odd, 0, [](const Position&) { return 0; });
     }
     // `judge` tells what the position after a move is worth to the opponent,
     // in the trained evaluation's units.
-    template <typename Judge> void Order(int first, int discRank, Judge judge) {
+    template <typename Judge> void Order(int first, Bits odd, int discRank, Judge judge) {
         for (int i = 0; i < size; ++i) {
             Move& m = moves[static_cast<std::size_t>(i)];
             if (m.cell == first) {
@@ -255,7 +257,7 @@ struct OrderedMoves {
             const Bits replies = Moves(m.next);
             const Bits around = Neighbours(m.next.theirs) & m.next.Empty();
             m.rank = (Count(replies) + Count(replies & kCorners)) * 64 + Count(around) -
-                     ((Bit(m.cell) & kCorners) != 0 ? 32 : 0);
+                     ((Bit(m.cell) & kCorners) != 0 ? 32 : 0) - ((Bit(m.cell) & odd) != 0 ? 16 : 0);
             if (discRank != 0) {
                 m.rank += judge(m.next) * discRank / kEvalUnit;
             }
@@ -498,11 +500,11 @@ private:
     int Solve(const Position& p, int alpha, int beta) {
         const Bits empty = p.Empty();
         const int empties = Count(empty);
+        Bits odd = 0;
+        for (const Bits q : kQuadrants) {
+            odd |= (Count(empty & q) & 1) != 0 ? q : 0;
+        }
         if (empties <= kShallowEmpties) {
-            Bits odd = 0;
-            for (const Bits q : kQuadrants) {
-                odd |= (Count(empty & q) & 1) != 0 ? q : 0;
-            }
             return SolveShallow(p, empty, odd, empties, alpha, beta);
         }
         if (MustStop()) {
@@ -551,12 +553,12 @@ private:
         // empty cells to five eighths at 26.
         if (weights_ != nullptr && empties >= kEvaluatedOrderEmpties) {
             const int depth = OrderingDepth(empties);
-            ordered.Order(first, 2 * empties - 12, [&](const Position& next) {
+            ordered.Order(first, odd, 2 * empties - 12, [&](const Position& next) {
                 return depth == 0 ? weights_->Evaluate(next)
                                   : AlphaBeta(next, depth, -kInfinity, kInfinity);
             });
         } else {
-            ordered.Order(first);
+            ordered.Order(first, odd);
         }
         if (lookAhead) {
             for (const std::uint64_t childKey :
