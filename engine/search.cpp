@@ -27,6 +27,18 @@ constexpr int kPreSearchEmpties = 12;
 // From this many empty cells up the trained evaluation helps order the
 // solver's moves; below, the subtrees are too small to repay it.
 constexpr int kEvaluatedOrderEmpties = 14;
+// From this many empty cells up the solver runs a selective pass before the
+// exact one. In it, a node of kProbCutEmpties or more is cut when a short
+// search with the trained evaluation lies kProbCutMargin discs or more
+// outside the window.
+constexpr int kSelectiveEmpties = 20;
+constexpr int kProbCutEmpties = 12;
+constexpr int kProbCutDepth = 4;
+constexpr int kProbCutMargin = 6;
+// The table's mark for a result of the selective pass: its move orders the
+// exact search, its bounds serve only the selective pass. It lies between
+// the middle game's depths and the exact results' 64 and more.
+constexpr std::int8_t kSelectiveDepth = 63;
 // With more empty cells the subtrees are large enough to repay a short search
 // of each move instead of its evaluation: 2 plies from 20 empty cells, 4 from
 // 23 and 6 from 26. Even depths: in trials, odd ones ordered far worse.
@@ -348,6 +360,12 @@ public:
     // they also seed the table with good moves. Two plies shallower, the
     // solver took 13 % more nodes; two deeper, the searches cost more than
     // they saved.
+    //
+    // With many empty cells the same tests are run first in a selective pass,
+    // which cuts a node where a short search lies far outside the window. It
+    // finds a result close to the exact one for a small part of the nodes,
+    // and leaves the exact tests, which start from that result, a table full
+    // of good moves from all depths.
     std::pair<int, int> RootExact(const Position& p) {
         const auto child = [&](const Position& next, int alpha, int beta) {
             return -Solve(next, -beta, -alpha);
@@ -365,19 +383,34 @@ public:
             guess = std::clamp(static_cast<int>(even) - 4, -64, 64);
             drop = 2;
         }
-        for (;;) {
-            const auto [best, cell] =
-                Principal(OrderedMoves(p, Moves(p), first), guess - 1, guess + 1, child);
-            if (best == guess || aborted_) {
-                return {cell, best};
+        // A cut node's bound is odd, so a selective guess is made even; and
+        // a selective test may fall short of a guess an earlier one reached,
+        // which settles the selective result between the two.
+        const auto tests = [&](int guess) {
+            bool rose = false;
+            for (;;) {
+                const auto [best, cell] =
+                    Principal(OrderedMoves(p, Moves(p), first), guess - 1, guess + 1, child);
+                if (best == guess || aborted_) {
+                    return std::pair{cell, best};
+                }
+                if (best > guess) {
+                    first = cell;
+                    guess = best + (best & 1);
+                    rose = true;
+                } else if (rose) {
+                    return std::pair{first, guess - 2};
+                } else {
+                    guess = std::max(best - (best & 1) - drop, -64);
+                }
             }
-            if (best > guess) {
-                first = cell;
-                guess = best;
-            } else {
-                guess = std::max(best - drop, -64);
-            }
+        };
+        if (weights_ != nullptr && p.Empties() >= kSelectiveEmpties) {
+            margin_ = kProbCutMargin;
+            std::tie(first, guess) = tests(guess);
+            margin_ = 0;
         }
+        return tests(guess);
     }
 
 private:
@@ -462,7 +495,7 @@ private:
             first = entry.cell;
             // An exact result's bounds hold at any depth.
             const int scale = entry.depth >= 64 ? discWorth_ : 1;
-            if (entry.depth >= depth) {
+            if (entry.depth >= depth && entry.depth != kSelectiveDepth) {
                 if (entry.lower * scale >= beta) {
                     return entry.lower * scale;
                 }
@@ -525,7 +558,7 @@ private:
         int first = -1;
         if (entry.key == key) {
             first = entry.cell;
-            if (entry.depth == 64 + empties) {
+            if (entry.depth == 64 + empties || (margin_ > 0 && entry.depth == kSelectiveDepth)) {
                 if (entry.lower >= beta) {
                     return entry.lower;
                 }
@@ -534,6 +567,16 @@ private:
                 }
                 alpha = std::max<int>(alpha, entry.lower);
                 beta = std::min<int>(beta, entry.upper);
+            }
+        }
+        const bool selective = margin_ > 0 && empties >= kProbCutEmpties;
+        if (selective) {
+            const int estimate = AlphaBeta(p, kProbCutDepth, -kInfinity, kInfinity) / kEvalUnit;
+            if (estimate - margin_ >= beta) {
+                return beta;
+            }
+            if (estimate + margin_ <= alpha) {
+                return alpha;
             }
         }
         OrderedMoves ordered(p, moves);
@@ -579,7 +622,7 @@ private:
         entry = {key,
                  static_cast<std::int16_t>(best > alphaIn ? best : -64),
                  static_cast<std::int16_t>(best < beta ? best : 64),
-                 static_cast<std::int8_t>(64 + empties),
+                 static_cast<std::int8_t>(selective ? kSelectiveDepth : 64 + empties),
                  static_cast<std::int8_t>(bestCell),
                  generation_};
         return best;
@@ -688,6 +731,7 @@ private:
     int discWorth_;
     std::uint64_t nodes_ = 0;
     bool aborted_ = false;
+    int margin_ = 0; // in the selective pass, kProbCutMargin
 };
 
 Searcher::Searcher(int tableMiB) {
