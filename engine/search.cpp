@@ -60,6 +60,31 @@ constexpr std::array<Bits, 4> kQuadrants = {0x000000000f0f0f0fULL, 0x00000000f0f
 constexpr Bits Quadrant(int cell) {
     return kQuadrants[static_cast<std::size_t>((cell >> 4 & 2) | (cell >> 2 & 1))];
 }
+// The quadrants with an odd number of cells of `cells`. Folding each row's
+// halves and then each half's rows leaves a quadrant's parity in its top-left
+// cell, and a multiplication spreads that over the quadrant.
+constexpr Bits OddQuadrants(Bits cells) {
+    Bits folded = cells ^ cells >> 2;
+    folded ^= folded >> 1;
+    folded ^= folded >> 16;
+    folded ^= folded >> 8;
+    return (folded & 0x0000001100000011ULL) * 0x0f0f0f0fULL;
+}
+static_assert([] {
+    for (int a = 0; a < 64; ++a) {
+        for (int b = 0; b < 64; ++b) {
+            const Bits cells = Bit(a) | Bit(b) | 0x8000000000000001ULL;
+            Bits odd = 0;
+            for (const Bits q : kQuadrants) {
+                odd |= (Count(cells & q) & 1) != 0 ? q : 0;
+            }
+            if (OddQuadrants(cells) != odd) {
+                return false;
+            }
+        }
+    }
+    return true;
+}());
 
 // The cells that n steps of (rows, cols) lead off the board from.
 constexpr Bits Leaving(int rows, int cols, int n) {
@@ -533,10 +558,7 @@ private:
     int Solve(const Position& p, int alpha, int beta) {
         const Bits empty = p.Empty();
         const int empties = Count(empty);
-        Bits odd = 0;
-        for (const Bits q : kQuadrants) {
-            odd |= (Count(empty & q) & 1) != 0 ? q : 0;
-        }
+        const Bits odd = OddQuadrants(empty);
         if (empties <= kShallowEmpties) {
             return SolveShallow(p, empty, odd, empties, alpha, beta);
         }
