@@ -591,13 +591,16 @@ private:
                 beta = std::min<int>(beta, entry.upper);
             }
         }
+        // A cut's bound is the window's edge, and only one a result can reach:
+        // the evaluation may promise more than 64 discs, and a bound beyond
+        // them would keep the tests at the end of the scale from settling.
         const bool selective = margin_ > 0 && empties >= kProbCutEmpties;
         if (selective) {
             const int estimate = AlphaBeta(p, kProbCutDepth, -kInfinity, kInfinity) / kEvalUnit;
-            if (estimate - margin_ >= beta) {
+            if (estimate - margin_ >= beta && beta <= 64) {
                 return beta;
             }
-            if (estimate + margin_ <= alpha) {
+            if (estimate + margin_ <= alpha && alpha >= -64) {
                 return alpha;
             }
         }

@@ -151,8 +151,8 @@ TEST(PatternEval, TheShippedWeightsLoadAndTheSolverStaysExactWithThem) {
     EXPECT_EQ(searched, 1);
 }
 
-// Positions of 20 empty cells from games held apart from training, the side
-// to move's discs X, with their results. The solver's selective pass misjudges
+// Positions of 20 and more empty cells from the generated games, the side to
+// move's discs X, with their results. The solver's selective pass misjudges
 // them, and the exact tests after it must take nothing from it but its moves.
 TEST(PatternEval, TheSolversSelectivePassLeavesItsResultsExact) {
     const std::pair<const char*, int> cases[] = {
@@ -160,6 +160,8 @@ TEST(PatternEval, TheSolversSelectivePassLeavesItsResultsExact) {
         {"--OOO--X-OOOO-XXXXOXOOOO-XOOOXOOXXOOOOOO-XXXOO-----XO----XXXX---", 4},
         {"--XXXXX---OXXX--XXXXXOX--XOOXOX-XOOXOO--OOOOOOX---OOX----XXXXXX-", -16},
         {"--OOOO----OXXX-O-OOOOOOO-XOXOOOO--XOOOOO--XXOOOO--XXO-OO--XXX--O", -20},
+        // Wiped out, where the evaluation expects the opponent to win by more than 64.
+        {"OOOOOOOOOOOOOOO-OOOOXOX-OXOOOX---XXXXOX--XXXXXXO------X---------", -64},
     };
     std::string error;
     const std::optional<PatternWeights> weights = engine::LoadWeights(TARVO_WEIGHTS, error);
