@@ -1,12 +1,17 @@
 // Makes the trained evaluation's weights from positions of its own games.
 //
 //   train_eval generate OUT SEED GAMES [EXACT [WEIGHTS]]
-//     Plays GAMES games from random openings and appends their positions to
-//     OUT, each with the final disc difference for its side to move. From
-//     EXACT empty cells on (24) both sides play perfectly, so those results
-//     are exact; before that a short search plays, with WEIGHTS when given.
-//     Game n is the same whenever it is played: an interrupted run goes on
-//     where it stopped when started again.
+//     Plays GAMES games from random openings of 2 to 10 moves and appends
+//     their positions to OUT, each with the final disc difference for its
+//     side to move. From EXACT empty cells on (24) both sides play perfectly,
+//     so those results are exact; before that a short search plays, with
+//     WEIGHTS when given, and a random move one time in five. Game n is the
+//     same whenever it is played: an interrupted run goes on where it
+//     stopped when started again.
+//   train_eval play OUT SEED GAMES EXACT WEIGHTS
+//     The same, but the games are played as the engine plays them: the short
+//     search with WEIGHTS makes every move after an opening of 10 to 14
+//     random moves, which is long enough that two games seldom meet.
 //   train_eval fit OUT DATA...
 //     Fits the weights to the positions of the DATA files and writes them to
 //     OUT, phase by phase; an interrupted fit goes on from the last phase done.
@@ -72,11 +77,21 @@ int RandomMove(const Position& p, std::mt19937& rng) {
     return std::countr_zero(moves);
 }
 
+// How a game's moves before the exact solver are chosen.
+struct Style {
+    int openingFrom;  // random moves that open the game: from this many
+    int openingRange; // to this many more, less one
+    unsigned wander;  // later a random move one time in this many, or never for 0
+};
+constexpr Style kWandering{2, 9, 5};
+constexpr Style kSteady{10, 5, 0};
+
 // One game's positions with a move to make, and their results.
-std::vector<Sample> PlayGame(std::mt19937& rng, int exactFrom, const PatternWeights* weights,
-                             Searcher& searcher) {
+std::vector<Sample> PlayGame(std::mt19937& rng, const Style& style, int exactFrom,
+                             const PatternWeights* weights, Searcher& searcher) {
     const std::atomic<bool> go{false};
-    const int randomPlies = 2 + static_cast<int>(rng() % 9);
+    const int randomPlies =
+        style.openingFrom + static_cast<int>(rng() % static_cast<unsigned>(style.openingRange));
     std::vector<Sample> samples;
     Position p = Opening();
     // Whether black was to move at each sample, to count the game's result
@@ -95,7 +110,8 @@ std::vector<Sample> PlayGame(std::mt19937& rng, int exactFrom, const PatternWeig
         int cell = 0;
         // Random moves now and then show the evaluation positions after
         // mistakes as well, which a search has to judge.
-        if (ply < randomPlies || (p.Empties() > exactFrom && rng() % 5 == 0)) {
+        if (ply < randomPlies ||
+            (p.Empties() > exactFrom && style.wander != 0 && rng() % style.wander == 0)) {
             cell = RandomMove(p, rng);
         } else if (p.Empties() > exactFrom) {
             Limits limits{4, {}, 0};
@@ -146,7 +162,7 @@ int GamesDone(const std::string& path) {
     return games;
 }
 
-int Generate(const std::string& out, unsigned seed, int games, int exactFrom,
+int Generate(const std::string& out, const Style& style, unsigned seed, int games, int exactFrom,
              const PatternWeights* weights) {
     std::ofstream file(out, std::ios::app);
     for (int game = GamesDone(out); game < games; ++game) {
@@ -155,7 +171,7 @@ int Generate(const std::string& out, unsigned seed, int games, int exactFrom,
         Searcher searcher;
         std::mt19937 rng(seed * 1'000'003U + static_cast<unsigned>(game));
         std::ostringstream text;
-        for (const Sample& s : PlayGame(rng, exactFrom, weights, searcher)) {
+        for (const Sample& s : PlayGame(rng, style, exactFrom, weights, searcher)) {
             char line[64];
             std::snprintf(line, sizeof line, "%016llx %016llx %d %d\n",
                           static_cast<unsigned long long>(s.position.mine),
@@ -362,7 +378,8 @@ int Test(const std::string& weightsPath, const std::vector<std::string>& data, i
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() >= 4 && args.size() <= 6 && args[0] == "generate") {
+    const bool steady = args.size() == 6 && args[0] == "play";
+    if ((args.size() >= 4 && args.size() <= 6 && args[0] == "generate") || steady) {
         std::optional<PatternWeights> weights;
         if (args.size() == 6) {
             std::string error;
@@ -372,7 +389,8 @@ int main(int argc, char* argv[]) {
                 return 1;
             }
         }
-        return Generate(args[1], static_cast<unsigned>(std::stoul(args[2])), std::stoi(args[3]),
+        return Generate(args[1], steady ? kSteady : kWandering,
+                        static_cast<unsigned>(std::stoul(args[2])), std::stoi(args[3]),
                         args.size() >= 5 ? std::stoi(args[4]) : 24, weights ? &*weights : nullptr);
     }
     if (args.size() >= 3 && args[0] == "fit") {
@@ -387,6 +405,7 @@ int main(int argc, char* argv[]) {
         }
     }
     std::cerr << "usage: train_eval generate OUT SEED GAMES [EXACT [WEIGHTS]]\n"
+                 "       train_eval play OUT SEED GAMES EXACT WEIGHTS\n"
                  "       train_eval fit OUT DATA...\n"
                  "       train_eval test [--empties LOW HIGH] WEIGHTS DATA...\n";
     return 2;

@@ -17,8 +17,10 @@ cmake --build build --target train_eval
 mkdir -p "$work"
 train=build/bench/train_eval
 
-# Positions from 20 empty cells on are labelled by the exact solver; the
-# held-out games are solved exactly from 24 on, for the measurement.
+# Positions from 20 empty cells on are labelled by the exact solver. The
+# held-out games are solved exactly from 24 on, for the measurement: the
+# first two seeds are games like the training ones, the last two games as
+# the engine plays them with the new weights.
 "$train" generate "$work/games-11.txt" 11 "$games" 20 &
 "$train" generate "$work/games-12.txt" 12 "$games" 20 &
 wait
@@ -27,3 +29,7 @@ wait
 "$train" generate "$work/held-out-78.txt" 78 105 24 &
 wait
 "$train" test data/tarvo-othello.weights "$work/held-out-77.txt" "$work/held-out-78.txt"
+"$train" play "$work/held-out-81.txt" 81 110 24 data/tarvo-othello.weights &
+"$train" play "$work/held-out-82.txt" 82 110 24 data/tarvo-othello.weights &
+wait
+"$train" test data/tarvo-othello.weights "$work/held-out-81.txt" "$work/held-out-82.txt"
