@@ -79,19 +79,20 @@ int RandomMove(const Position& p, std::mt19937& rng) {
 
 // How a game's moves before the exact solver are chosen.
 struct Style {
-    int openingFrom;  // random moves that open the game: from this many
-    int openingRange; // to this many more, less one
+    int fewestRandom; // random moves that open the game, from this many
+    int mostRandom;   // to this many
     unsigned wander;  // later a random move one time in this many, or never for 0
 };
-constexpr Style kWandering{2, 9, 5};
-constexpr Style kSteady{10, 5, 0};
+constexpr Style kWandering{2, 10, 5};
+constexpr Style kSteady{10, 14, 0};
 
 // One game's positions with a move to make, and their results.
 std::vector<Sample> PlayGame(std::mt19937& rng, const Style& style, int exactFrom,
                              const PatternWeights* weights, Searcher& searcher) {
     const std::atomic<bool> go{false};
     const int randomPlies =
-        style.openingFrom + static_cast<int>(rng() % static_cast<unsigned>(style.openingRange));
+        style.fewestRandom +
+        static_cast<int>(rng() % static_cast<unsigned>(style.mostRandom - style.fewestRandom + 1));
     std::vector<Sample> samples;
     Position p = Opening();
     // Whether black was to move at each sample, to count the game's result
