@@ -209,7 +209,7 @@ std::uint64_t Checksum(const std::string& bytes) {
     return hash;
 }
 
-constexpr const char* kMagic = "tarvo-othello weights 1";
+constexpr const char* kMagic = "tarvo-othello weights 2";
 
 void PutNumber(std::string& out, std::uint32_t n) {
     for (; n >= 0x80; n >>= 7) {
@@ -284,35 +284,121 @@ Position Symmetric(const Position& p, int symmetry) {
 PatternWeights::PatternWeights()
     : weights_(static_cast<std::size_t>(kPhases) * static_cast<std::size_t>(WeightsPerPhase())) {}
 
-int PatternWeights::Evaluate(const Position& p) const {
-    const std::int16_t* w = Phase(PhaseOf(p.Empties()));
-    int sum = 0;
-    for (const int index : Features(p)) {
-        sum += w[index];
-    }
-    return sum;
+void PatternWeights::AddNetwork(int first, int last) {
+    firstNetworkPhase_ = first;
+    heads_.assign(static_cast<std::size_t>(last - first + 1), NetworkHead{});
+    embeddings_.assign(static_cast<std::size_t>(WeightsPerPhase()) * kUnits, 0);
 }
 
-std::string PatternWeights::Serialize() const {
-    // Most weights are zero, for lines no game reaches: a weight is written
-    // as the number of zeros before it and its value, both in 7-bit groups.
-    std::string body;
-    std::uint32_t zeros = 0;
-    for (const std::int16_t w : weights_) {
-        if (w == 0) {
-            ++zeros;
+int PatternWeights::Evaluate(const Position& p, bool network) const {
+    const int phase = PhaseOf(p.Empties());
+    const std::int16_t* w = Phase(phase);
+    const FeatureIndices features = Features(p);
+    int sum = 0;
+    for (const int index : features) {
+        sum += w[index];
+    }
+    if (!network || !HasNetwork(phase)) {
+        return sum;
+    }
+    // 61 features of at most ±127 each cannot overflow a 16-bit sum, which
+    // lets a feature's eight numbers be added at once.
+    std::array<std::int16_t, kUnits> units{};
+    for (const int index : features) {
+        const std::int8_t* e = embeddings_.data() + static_cast<std::size_t>(index) * kUnits;
+        for (std::size_t u = 0; u < kUnits; ++u) {
+            units[u] = static_cast<std::int16_t>(units[u] + e[u]);
+        }
+    }
+    const NetworkHead& head = heads_[static_cast<std::size_t>(phase - firstNetworkPhase_)];
+    std::int64_t out = 0;
+    for (std::size_t u = 0; u < kUnits; ++u) {
+        const std::int64_t x = units[u] + head.bias[u];
+        out += (x >= 0 ? 128 * x : x) * head.weight[u];
+    }
+    return sum + head.offset + static_cast<int>(out >> 23);
+}
+
+namespace {
+
+std::uint32_t ZigZag(std::int32_t n) {
+    return n >= 0 ? static_cast<std::uint32_t>(n) * 2
+                  : static_cast<std::uint32_t>(-(n + 1)) * 2 + 1;
+}
+std::int64_t UnZigZag(std::uint32_t n) {
+    return (n & 1) != 0 ? -static_cast<std::int64_t>(n / 2) - 1 : static_cast<std::int64_t>(n / 2);
+}
+
+// Most weights are zero, for lines no game reaches: `values` are written as
+// a bit for each row of `width` of them, set for a row with any other than
+// zero, then those rows' values, each in 7-bit groups.
+template <typename T>
+void PutValues(std::string& out, const std::vector<T>& values, std::size_t width) {
+    const std::size_t rows = values.size() / width;
+    std::string bits((rows + 7) / 8, '\0');
+    std::string numbers;
+    for (std::size_t row = 0; row < rows; ++row) {
+        const auto first = values.begin() + static_cast<std::ptrdiff_t>(row * width);
+        if (std::any_of(first, first + static_cast<std::ptrdiff_t>(width),
+                        [](T v) { return v != 0; })) {
+            bits[row / 8] = static_cast<char>(bits[row / 8] | 1 << (row % 8));
+            std::for_each(first, first + static_cast<std::ptrdiff_t>(width),
+                          [&](T v) { PutNumber(numbers, ZigZag(v)); });
+        }
+    }
+    out += bits + numbers;
+}
+
+// Reads what PutValues wrote, refusing anything it would not have written
+// or a value beyond ±`limit`.
+template <typename T>
+bool GetValues(const std::string& in, std::size_t& at, std::vector<T>& values, std::size_t width,
+               std::int64_t limit) {
+    const std::size_t rows = values.size() / width;
+    const std::size_t bytes = (rows + 7) / 8;
+    if (in.size() - at < bytes) {
+        return false;
+    }
+    const std::string bits = in.substr(at, bytes);
+    at += bytes;
+    for (std::size_t row = 0; row < bytes * 8; ++row) {
+        if ((static_cast<unsigned char>(bits[row / 8]) >> (row % 8) & 1) == 0) {
             continue;
         }
-        PutNumber(body, zeros);
-        PutNumber(body, w > 0 ? static_cast<std::uint32_t>(w) * 2
-                              : static_cast<std::uint32_t>(-w) * 2 - 1);
-        zeros = 0;
+        bool zero = true;
+        for (std::size_t i = row * width; i < (row + 1) * width && row < rows; ++i) {
+            std::uint32_t value = 0;
+            if (!GetNumber(in, at, value) || UnZigZag(value) > limit || UnZigZag(value) < -limit) {
+                return false;
+            }
+            values[i] = static_cast<T>(UnZigZag(value));
+            zero = zero && value == 0;
+        }
+        if (zero) {
+            return false; // a row of zeros flagged, or a bit beyond the last row
+        }
     }
-    PutNumber(body, zeros);
+    return true;
+}
+
+} // namespace
+
+std::string PatternWeights::Serialize() const {
+    std::string body;
+    PutValues(body, weights_, 1);
+    PutValues(body, embeddings_, kUnits);
+    for (const NetworkHead& head : heads_) {
+        for (std::size_t u = 0; u < kUnits; ++u) {
+            PutNumber(body, ZigZag(head.bias[u]));
+            PutNumber(body, ZigZag(head.weight[u]));
+        }
+        PutNumber(body, ZigZag(head.offset));
+    }
     std::ostringstream header;
     header << kMagic << '\n'
-           << kPhases << ' ' << WeightsPerPhase() << ' ' << body.size() << ' ' << std::hex
-           << Checksum(body) << '\n';
+           << kPhases << ' ' << WeightsPerPhase() << ' ' << kUnits << ' ' << firstNetworkPhase_
+           << ' ' << heads_.size() << ' ' << body.size() << ' ' << std::hex << Checksum(body)
+           << '\n';
     return header.str() + body;
 }
 
@@ -321,14 +407,19 @@ std::optional<PatternWeights> PatternWeights::Read(const std::string& bytes, std
     std::string magic;
     int phases = 0;
     int perPhase = 0;
+    int units = 0;
+    int firstNetwork = 0;
+    int networkPhases = 0;
     std::size_t size = 0;
     std::uint64_t checksum = 0;
     if (!std::getline(in, magic) || magic != kMagic) {
         error = "not a weights file of this program";
         return std::nullopt;
     }
-    if (!(in >> phases >> perPhase >> size >> std::hex >> checksum) || in.get() != '\n' ||
-        phases != kPhases || perPhase != WeightsPerPhase()) {
+    if (!(in >> phases >> perPhase >> units >> firstNetwork >> networkPhases >> size >> std::hex >>
+          checksum) ||
+        in.get() != '\n' || phases != kPhases || perPhase != WeightsPerPhase() || units != kUnits ||
+        firstNetwork < 0 || networkPhases < 0 || networkPhases > kPhases - firstNetwork) {
         error = "weights for another version of the evaluation";
         return std::nullopt;
     }
@@ -339,24 +430,26 @@ std::optional<PatternWeights> PatternWeights::Read(const std::string& bytes, std
         return std::nullopt;
     }
     PatternWeights result;
+    if (networkPhases > 0) {
+        result.AddNetwork(firstNetwork, firstNetwork + networkPhases - 1);
+    }
     std::size_t at = 0;
-    std::size_t next = 0;
-    const std::size_t total = result.weights_.size();
-    for (;;) {
-        std::uint32_t zeros = 0;
-        std::uint32_t value = 0;
-        if (!GetNumber(body, at, zeros) || zeros > total - next) {
-            break;
+    bool whole = GetValues(body, at, result.weights_, 1, 32767) &&
+                 GetValues(body, at, result.embeddings_, kUnits, 127);
+    for (NetworkHead& head : result.heads_) {
+        for (std::size_t u = 0; u < kUnits && whole; ++u) {
+            std::uint32_t bias = 0;
+            std::uint32_t weight = 0;
+            whole = GetNumber(body, at, bias) && GetNumber(body, at, weight);
+            head.bias[u] = static_cast<std::int32_t>(UnZigZag(bias));
+            head.weight[u] = static_cast<std::int32_t>(UnZigZag(weight));
         }
-        next += zeros;
-        if (next == total && at == body.size()) {
-            return result;
-        }
-        if (next == total || !GetNumber(body, at, value) || value == 0 || value > 0xffff) {
-            break;
-        }
-        result.weights_[next++] = static_cast<std::int16_t>(
-            (value & 1) != 0 ? -static_cast<int>((value + 1) / 2) : static_cast<int>(value / 2));
+        std::uint32_t offset = 0;
+        whole = whole && GetNumber(body, at, offset);
+        head.offset = static_cast<std::int32_t>(UnZigZag(offset));
+    }
+    if (whole && at == body.size()) {
+        return result;
     }
     error = "the weights are damaged";
     return std::nullopt;

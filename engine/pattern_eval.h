@@ -31,6 +31,17 @@ struct FeatureKind {
     int offset;
 };
 
+// A small network over the same features corrects the sum in the phases
+// where the weights alone err most: every feature also picks kUnits numbers,
+// summed unit by unit over the position; a phase's head adds its bias to
+// each sum, keeps a 128th of a negative one, and weighs them.
+constexpr int kUnits = 8;
+struct NetworkHead {
+    std::array<std::int32_t, kUnits> bias{};
+    std::array<std::int32_t, kUnits> weight{}; // 1/65536 evaluation unit per unit of a sum above 0
+    std::int32_t offset = 0;                   // in evaluation units
+};
+
 // Where each of a position's features looks in its phase's weights.
 constexpr int kPatternInstances = 46;
 // The patterns, the ten sets of alike cells, both sides' replies now and
@@ -49,13 +60,28 @@ public:
     // All weights zero.
     PatternWeights();
 
-    int Evaluate(const Position& p) const;
+    // The sum of the weights, and of the network where it has one unless
+    // `network` is false.
+    int Evaluate(const Position& p, bool network = true) const;
 
     std::int16_t* Phase(int phase) {
         return weights_.data() + static_cast<std::size_t>(phase) * WeightsPerPhase();
     }
     const std::int16_t* Phase(int phase) const {
         return weights_.data() + static_cast<std::size_t>(phase) * WeightsPerPhase();
+    }
+
+    // Gives phases `first` to `last` a network, all of it zero.
+    void AddNetwork(int first, int last);
+    bool HasNetwork(int phase) const {
+        return phase >= firstNetworkPhase_ &&
+               phase < firstNetworkPhase_ + static_cast<int>(heads_.size());
+    }
+    std::int8_t* Embedding(int index) {
+        return embeddings_.data() + static_cast<std::size_t>(index) * kUnits;
+    }
+    NetworkHead& Head(int phase) {
+        return heads_[static_cast<std::size_t>(phase - firstNetworkPhase_)];
     }
 
     // The compact form kept on disk; Read gives an error message for anything
@@ -65,6 +91,9 @@ public:
 
 private:
     std::vector<std::int16_t> weights_;
+    int firstNetworkPhase_ = 0;
+    std::vector<NetworkHead> heads_; // one for each phase with the network
+    std::vector<std::int8_t> embeddings_;
 };
 
 // Reads the weights from `path`: nullopt, with a message in `error`, for a

@@ -82,7 +82,55 @@ PatternWeights SomeWeights() {
             w[i] = static_cast<std::int16_t>(static_cast<int>(rng() % 65535) - 32767);
         }
     }
+    weights.AddNetwork(4, 6);
+    for (int i = 0; i < engine::WeightsPerPhase(); i += 1 + static_cast<int>(rng() % 5)) {
+        for (int u = 0; u < engine::kUnits; u += 1 + static_cast<int>(rng() % 4)) {
+            weights.Embedding(i)[u] = static_cast<std::int8_t>(static_cast<int>(rng() % 255) - 127);
+        }
+    }
+    for (int phase = 4; phase <= 6; ++phase) {
+        for (int u = 0; u < engine::kUnits; ++u) {
+            weights.Head(phase).bias[static_cast<std::size_t>(u)] =
+                static_cast<int>(rng() % 4001) - 2000;
+            weights.Head(phase).weight[static_cast<std::size_t>(u)] =
+                static_cast<std::int32_t>(rng()) / 1024;
+        }
+        weights.Head(phase).offset = static_cast<int>(rng() % 2001) - 1000;
+    }
     return weights;
+}
+
+// A position of `empties` empty cells: the opening's four discs, then the
+// board's top rows filled with the mover's discs from a1 on.
+Position WithEmpties(int empties) {
+    Position p = engine::Opening();
+    for (int cell = 0; p.Empties() > empties; ++cell) {
+        p.mine |= (p.theirs & Bit(cell)) == 0 ? Bit(cell) : 0;
+    }
+    return p;
+}
+
+// The network adds to the weights' sum, in its own phases only: its offset,
+// and each unit's sum and bias, a 128th of it when below zero, times the
+// head's weight.
+TEST(PatternEval, TheNetworkWeighsItsUnitsInItsOwnPhases) {
+    PatternWeights weights;
+    weights.AddNetwork(5, 5);
+    const int constant = engine::Features(engine::Opening())[engine::kFeatures - 1];
+    weights.Phase(5)[constant] = 32;
+    weights.Embedding(constant)[0] = 10;
+    weights.Embedding(constant)[1] = -20;
+    weights.Embedding(constant)[2] = -3;
+    engine::NetworkHead& head = weights.Head(5);
+    head.bias = {5, 4, 3};
+    head.weight = {65536, 65536 * 128, 65536 * 64};
+    head.offset = 100;
+    // 15 × 128 × 65536 >> 23 = 15; -16 × 65536 × 128 >> 23 = -16; 0 for the third.
+    const std::pair<int, int> cases[] = {{19, 0}, {20, 131}, {23, 131}, {24, 0}};
+    for (const auto& [empties, expected] : cases) {
+        EXPECT_EQ(weights.Evaluate(WithEmpties(empties)), expected) << empties;
+    }
+    EXPECT_EQ(weights.Evaluate(WithEmpties(22), false), 32);
 }
 
 TEST(PatternEval, WeightsReadBackAsWrittenAndAnyDamageIsRefused) {
@@ -95,6 +143,9 @@ TEST(PatternEval, WeightsReadBackAsWrittenAndAnyDamageIsRefused) {
     for (const Position& p : RandomPositions(50, 2)) {
         EXPECT_EQ(read->Evaluate(p), weights.Evaluate(p));
     }
+    const std::string withoutNetwork = PatternWeights().Serialize();
+    ASSERT_TRUE(PatternWeights::Read(withoutNetwork, error)) << error;
+    EXPECT_EQ(PatternWeights::Read(withoutNetwork, error)->Serialize(), withoutNetwork);
     std::string changed = bytes;
     changed[bytes.size() / 2] ^= 0x10;
     std::string otherVersion = bytes;
