@@ -1,7 +1,8 @@
 // The engine's speed: perft from the opening, and the middle-game search on
 // positions after twenty random moves, with the hand-made evaluation and with
 // the trained one (build/engine/tarvo-othello.weights, or the file that
-// $TARVO_WEIGHTS names), and the trained evaluation alone.
+// $TARVO_WEIGHTS names), and the trained evaluation alone, there and after
+// forty random moves, where its network adds to it.
 #include "engine/search.h"
 
 #include <benchmark/benchmark.h>
@@ -25,12 +26,12 @@ void BM_Perft(benchmark::State& state) {
 }
 BENCHMARK(BM_Perft)->Unit(benchmark::kMillisecond);
 
-std::vector<Position> MiddleGames() {
+std::vector<Position> MiddleGames(int plies = 20) {
     std::mt19937 rng(20261207);
     std::vector<Position> positions;
     while (positions.size() < 20) {
         Position p = Opening();
-        for (int ply = 0; ply < 20; ++ply) {
+        for (int ply = 0; ply < plies; ++ply) {
             Bits moves = Moves(p);
             if (moves == 0) {
                 p = Pass(p);
@@ -89,7 +90,7 @@ void BM_TrainedEvaluation(benchmark::State& state) {
         return;
     }
     std::vector<Position> positions;
-    for (const Position& p : MiddleGames()) {
+    for (const Position& p : MiddleGames(static_cast<int>(state.range(0)))) {
         for (Bits moves = Moves(p); moves != 0; moves &= moves - 1) {
             positions.push_back(Play(p, std::countr_zero(moves)));
         }
@@ -104,7 +105,7 @@ void BM_TrainedEvaluation(benchmark::State& state) {
     state.counters["evaluations/s"] = benchmark::Counter(
         static_cast<double>(state.iterations() * positions.size()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_TrainedEvaluation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TrainedEvaluation)->Arg(20)->Arg(40)->Unit(benchmark::kMicrosecond);
 
 void BM_TrainedMiddleGameSearch(benchmark::State& state) {
     if (const PatternWeights* weights = TrainedWeights(state)) {

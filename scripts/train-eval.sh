@@ -9,7 +9,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 work=${1:-build/training}
-games=10000 # for each of the two seeds
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -17,19 +16,36 @@ cmake --build build --target train_eval
 mkdir -p "$work"
 train=build/bench/train_eval
 
-# Positions from 20 empty cells on are labelled by the exact solver. The
-# held-out games are solved exactly from 24 on, for the measurement: the
-# first two seeds are games like the training ones, the last two games as
-# the engine plays them with the new weights.
-"$train" generate "$work/games-11.txt" 11 "$games" 20 &
-"$train" generate "$work/games-12.txt" 12 "$games" 20 &
+# Games from random openings, solved exactly from 20 empty cells on, and a
+# first fit of the weights alone to them.
+"$train" generate "$work/games-11.txt" 11 10000 20 &
+"$train" generate "$work/games-12.txt" 12 10000 20 &
 wait
-"$train" fit data/tarvo-othello.weights "$work/games-11.txt" "$work/games-12.txt"
+"$train" fit "$work/first.weights" "$work/games-11.txt" "$work/games-12.txt"
+# Games played as the engine plays them with those weights, and more from
+# random openings, all solved exactly from 18 on.
+for seeds in "21 22" "23 24"; do
+    for seed in $seeds; do
+        "$train" play "$work/steady-$seed.txt" "$seed" 10000 18 "$work/first.weights" &
+    done
+    wait
+done
+"$train" generate "$work/games-13.txt" 13 20000 18 &
+"$train" generate "$work/games-14.txt" 14 20000 18 &
+wait
+data=("$work"/games-1[1-4].txt "$work"/steady-2[1-4].txt)
+"$train" fit "$work/linear.weights" "${data[@]}"
+"$train" network data/tarvo-othello.weights "$work/linear.weights" "${data[@]}"
+
+# Games held apart, solved exactly from 24 on, for the measurement: games
+# from random openings, and games played as the engine plays them with the
+# first weights.
 "$train" generate "$work/held-out-77.txt" 77 105 24 &
 "$train" generate "$work/held-out-78.txt" 78 105 24 &
 wait
-"$train" test data/tarvo-othello.weights "$work/held-out-77.txt" "$work/held-out-78.txt"
-"$train" play "$work/held-out-81.txt" 81 110 24 data/tarvo-othello.weights &
-"$train" play "$work/held-out-82.txt" 82 110 24 data/tarvo-othello.weights &
+"$train" play "$work/held-out-81.txt" 81 110 24 "$work/first.weights" &
+"$train" play "$work/held-out-82.txt" 82 110 24 "$work/first.weights" &
 wait
-"$train" test data/tarvo-othello.weights "$work/held-out-81.txt" "$work/held-out-82.txt"
+for set in 7 8; do
+    "$train" test data/tarvo-othello.weights "$work/held-out-${set}"[0-9].txt
+done

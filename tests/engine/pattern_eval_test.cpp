@@ -233,5 +233,44 @@ TEST(PatternEval, TheSolversSelectivePassLeavesItsResultsExact) {
     }
 }
 
+// The exact solver orders its moves by the weights alone, so a network of
+// zeros changes none of its work; the middle-game search adds the network.
+TEST(PatternEval, TheSolverOrdersByTheWeightsAloneAndTheSearchAddsTheNetwork) {
+    std::string error;
+    const std::optional<PatternWeights> weights = engine::LoadWeights(TARVO_WEIGHTS, error);
+    ASSERT_TRUE(weights) << error;
+    PatternWeights zeroed = *weights;
+    zeroed.AddNetwork(3, 6);
+    const std::atomic<bool> go{false};
+    int solved = 0;
+    int searched = 0;
+    int searchesThatDiffer = 0;
+    for (const Position& p : RandomPositions(400, 5)) {
+        const bool solve = p.Empties() >= 16 && p.Empties() <= 18 && solved < 4;
+        const bool search = p.Empties() >= 19 && p.Empties() <= 24 && searched < 6;
+        if (engine::Moves(p) == 0 || (!solve && !search)) {
+            continue;
+        }
+        engine::Searcher a;
+        engine::Searcher b;
+        if (solve) {
+            const engine::Result withNetwork = a.Solve(p, go, &*weights);
+            const engine::Result without = b.Solve(p, go, &zeroed);
+            EXPECT_EQ(withNetwork.nodes, without.nodes);
+            EXPECT_EQ(withNetwork.score, without.score);
+            ++solved;
+        } else {
+            engine::Limits limits{3, {}, 0};
+            limits.weights = &*weights;
+            const engine::Result withNetwork = a.Search(p, limits, go);
+            limits.weights = &zeroed;
+            searchesThatDiffer += withNetwork.score != b.Search(p, limits, go).score ? 1 : 0;
+            ++searched;
+        }
+    }
+    EXPECT_EQ(solved, 4);
+    EXPECT_GE(searchesThatDiffer, 3);
+}
+
 } // namespace
 } // namespace tarvo
