@@ -15,10 +15,12 @@
 //   train_eval fit OUT DATA...
 //     Fits the weights to the positions of the DATA files and writes them to
 //     OUT, phase by phase; an interrupted fit goes on from the last phase done.
-//   train_eval network OUT WEIGHTS DATA...
+//   train_eval network [--labels LABELS] OUT WEIGHTS DATA...
 //     Adds to WEIGHTS a network for the middle phases, fitted to the
 //     positions of the DATA files, and writes the whole to OUT; an
 //     interrupted fit goes on from the last pass over the positions done.
+//     Positions before the exact solver took over are labelled by a search
+//     with LABELS, or else with WEIGHTS.
 //   train_eval test [--empties LOW HIGH] WEIGHTS DATA...
 //     The mean absolute error of the evaluation, in discs, against the exact
 //     results at LOW to HIGH empty cells (20 to 24), and that of always
@@ -37,6 +39,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -354,10 +357,12 @@ int Fit(const std::string& out, const std::vector<std::string>& data) {
 
 // The network corrects the weights where their error is largest, from 12
 // to 27 empty cells: it is fitted to what they miss on the positions of 12
-// to 24, each labelled by its exact result or else by a search down to 18
-// cells with the weights, by stochastic gradient descent (Adam) over
-// minibatches. Two passes, the second with a smaller step: a third fits
-// the games better but predicts others worse.
+// to 24 by stochastic gradient descent (Adam) over minibatches. A search
+// with a network labels positions better than one with the weights alone,
+// so the network that ships is fitted a second time, to the labels of the
+// first; a third time gains nothing. Two passes over the positions, the
+// second with a smaller step: a third fits the games better but predicts
+// others worse.
 constexpr int kFirstNetworkPhase = 3;
 constexpr int kLastNetworkPhase = 6;
 constexpr int kNetworkLow = 12;
@@ -546,7 +551,44 @@ void Quantize(const Network& net, PatternWeights& weights) {
     }
 }
 
+// Each position's label: its exact result, or else a search down to 18 empty
+// cells with `labeller`. The searches run on every processor core, each
+// slice of positions with a table of its own, so that the labels are the
+// same however many cores there are.
+std::vector<float> Labels(const std::vector<Sample>& samples, const PatternWeights& labeller) {
+    constexpr std::size_t kSlice = 4096;
+    std::vector<float> labels(samples.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        const std::atomic<bool> go{false};
+        for (std::size_t first = next.fetch_add(kSlice); first < samples.size();
+             first = next.fetch_add(kSlice)) {
+            Searcher searcher;
+            for (std::size_t n = first; n < std::min(samples.size(), first + kSlice); ++n) {
+                const Sample& s = samples[n];
+                labels[n] = static_cast<float>(s.score);
+                if (!s.exact) {
+                    Limits limits{std::max(s.position.Empties() - 18, 1), {}, 0};
+                    limits.weights = &labeller;
+                    labels[n] = static_cast<float>(searcher.Search(s.position, limits, go).score) /
+                                kEvalUnit;
+                }
+            }
+        }
+    };
+    std::vector<std::thread> threads(std::max(std::thread::hardware_concurrency(), 1U) - 1);
+    for (std::thread& t : threads) {
+        t = std::thread(work);
+    }
+    work();
+    for (std::thread& t : threads) {
+        t.join();
+    }
+    return labels;
+}
+
 int FitNetwork(const std::string& out, const std::string& weightsPath,
+               const std::optional<PatternWeights>& labeller,
                const std::vector<std::string>& data) {
     std::string error;
     std::optional<PatternWeights> weights = LoadWeights(weightsPath, error);
@@ -558,30 +600,22 @@ int FitNetwork(const std::string& out, const std::string& weightsPath,
         std::cerr << "train_eval: " << weightsPath << " has a network already\n";
         return 1;
     }
-    std::vector<NetworkSample> samples;
-    Searcher searcher;
-    const std::atomic<bool> go{false};
+    std::vector<Sample> kept;
     for (const std::string& path : data) {
         for (const Sample& s : ReadSamples(path)) {
-            const int empties = s.position.Empties();
-            if (empties < kNetworkLow || empties > kNetworkHigh) {
-                continue;
+            if (s.position.Empties() >= kNetworkLow && s.position.Empties() <= kNetworkHigh) {
+                kept.push_back(s);
             }
-            double label = s.score;
-            if (!s.exact) {
-                Limits limits{std::max(empties - 18, 1), {}, 0};
-                limits.weights = &*weights;
-                label =
-                    static_cast<double>(searcher.Search(s.position, limits, go).score) / kEvalUnit;
-            }
-            for (int symmetry = 0; symmetry < 8; ++symmetry) {
-                const Position p = Symmetric(s.position, symmetry);
-                samples.push_back(
-                    {Features(p),
-                     static_cast<float>(label -
-                                        static_cast<double>(weights->Evaluate(p)) / kEvalUnit),
-                     PhaseOf(empties) - kFirstNetworkPhase});
-            }
+        }
+    }
+    const std::vector<float> labels = Labels(kept, labeller ? *labeller : *weights);
+    std::vector<NetworkSample> samples;
+    for (std::size_t n = 0; n < kept.size(); ++n) {
+        for (int symmetry = 0; symmetry < 8; ++symmetry) {
+            const Position p = Symmetric(kept[n].position, symmetry);
+            samples.push_back({Features(p),
+                               labels[n] - static_cast<float>(weights->Evaluate(p)) / kEvalUnit,
+                               PhaseOf(kept[n].position.Empties()) - kFirstNetworkPhase});
         }
     }
     Network net;
@@ -685,7 +719,20 @@ int main(int argc, char* argv[]) {
         return Fit(args[1], {args.begin() + 2, args.end()});
     }
     if (args.size() >= 4 && args[0] == "network") {
-        return FitNetwork(args[1], args[2], {args.begin() + 3, args.end()});
+        const bool labelled = args[1] == "--labels";
+        if (!labelled || args.size() >= 6) {
+            std::optional<PatternWeights> labeller;
+            if (labelled) {
+                std::string error;
+                labeller = LoadWeights(args[2], error);
+                if (!labeller) {
+                    std::cerr << "train_eval: " << error << "\n";
+                    return 1;
+                }
+            }
+            const auto first = args.begin() + (labelled ? 3 : 1);
+            return FitNetwork(first[0], first[1], labeller, {first + 2, args.end()});
+        }
     }
     if (args.size() >= 3 && args[0] == "test") {
         const bool range = args[1] == "--empties";
@@ -698,7 +745,7 @@ int main(int argc, char* argv[]) {
     std::cerr << "usage: train_eval generate OUT SEED GAMES [EXACT [WEIGHTS]]\n"
                  "       train_eval play OUT SEED GAMES EXACT WEIGHTS\n"
                  "       train_eval fit OUT DATA...\n"
-                 "       train_eval network OUT WEIGHTS DATA...\n"
+                 "       train_eval network [--labels LABELS] OUT WEIGHTS DATA...\n"
                  "       train_eval test [--empties LOW HIGH] WEIGHTS DATA...\n";
     return 2;
 }
