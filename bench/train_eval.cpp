@@ -77,6 +77,30 @@ std::vector<Sample> ReadSamples(const std::string& path) {
     return samples;
 }
 
+// The weights in `path`, or none after saying why.
+std::optional<PatternWeights> Load(const std::string& path) {
+    std::string error;
+    std::optional<PatternWeights> weights = LoadWeights(path, error);
+    if (!weights) {
+        std::cerr << "train_eval: " << error << "\n";
+    }
+    return weights;
+}
+
+// Writes the weights to `out` whole or not at all.
+bool Write(const PatternWeights& weights, const std::string& out) {
+    const std::string temporary = out + ".new";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    file << weights.Serialize() << std::flush;
+    file.close();
+    if (!file) {
+        std::cerr << "train_eval: cannot write " << temporary << "\n";
+        return false;
+    }
+    std::filesystem::rename(temporary, out);
+    return true;
+}
+
 int RandomMove(const Position& p, std::mt19937& rng) {
     Bits moves = Moves(p);
     for (auto skip = rng() % static_cast<unsigned>(Count(moves)); skip > 0; --skip) {
@@ -330,25 +354,17 @@ int Fit(const std::string& out, const std::vector<std::string>& data) {
     PatternWeights weights;
     int done = 0;
     if (std::ifstream in(progress); in >> done) {
-        std::string error;
-        std::optional<PatternWeights> partial = LoadWeights(out, error);
+        std::optional<PatternWeights> partial = Load(out);
         if (!partial) {
-            std::cerr << "train_eval: " << error << "\n";
             return 1;
         }
         weights = *partial;
     }
     for (int phase = done; phase < kPhases; ++phase) {
         FitPhase(samples, phase, weights);
-        const std::string temporary = out + ".new";
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << weights.Serialize() << std::flush;
-        if (!file) {
-            std::cerr << "train_eval: cannot write " << temporary << "\n";
+        if (!Write(weights, out)) {
             return 1;
         }
-        file.close();
-        std::filesystem::rename(temporary, out);
         std::ofstream(progress) << phase + 1 << "\n";
     }
     std::filesystem::remove(progress);
@@ -590,10 +606,8 @@ std::vector<float> Labels(const std::vector<Sample>& samples, const PatternWeigh
 int FitNetwork(const std::string& out, const std::string& weightsPath,
                const std::optional<PatternWeights>& labeller,
                const std::vector<std::string>& data) {
-    std::string error;
-    std::optional<PatternWeights> weights = LoadWeights(weightsPath, error);
+    std::optional<PatternWeights> weights = Load(weightsPath);
     if (!weights) {
-        std::cerr << "train_eval: " << error << "\n";
         return 1;
     }
     if (weights->HasNetwork(kFirstNetworkPhase)) {
@@ -655,24 +669,16 @@ int FitNetwork(const std::string& out, const std::string& weightsPath,
         }
     }
     Quantize(net, *weights);
-    const std::string temporary = out + ".new";
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file << weights->Serialize() << std::flush;
-    file.close();
-    if (!file) {
-        std::cerr << "train_eval: cannot write " << temporary << "\n";
+    if (!Write(*weights, out)) {
         return 1;
     }
-    std::filesystem::rename(temporary, out);
     std::filesystem::remove(progress);
     return 0;
 }
 
 int Test(const std::string& weightsPath, const std::vector<std::string>& data, int low, int high) {
-    std::string error;
-    const std::optional<PatternWeights> weights = LoadWeights(weightsPath, error);
+    const std::optional<PatternWeights> weights = Load(weightsPath);
     if (!weights) {
-        std::cerr << "train_eval: " << error << "\n";
         return 1;
     }
     double total = 0;
@@ -704,10 +710,8 @@ int main(int argc, char* argv[]) {
     if ((args.size() >= 4 && args.size() <= 6 && args[0] == "generate") || steady) {
         std::optional<PatternWeights> weights;
         if (args.size() == 6) {
-            std::string error;
-            weights = LoadWeights(args[5], error);
+            weights = Load(args[5]);
             if (!weights) {
-                std::cerr << "train_eval: " << error << "\n";
                 return 1;
             }
         }
@@ -723,10 +727,8 @@ int main(int argc, char* argv[]) {
         if (!labelled || args.size() >= 6) {
             std::optional<PatternWeights> labeller;
             if (labelled) {
-                std::string error;
-                labeller = LoadWeights(args[2], error);
+                labeller = Load(args[2]);
                 if (!labeller) {
-                    std::cerr << "train_eval: " << error << "\n";
                     return 1;
                 }
             }
