@@ -1,5 +1,7 @@
 #include "engine/pattern_eval.h"
 
+#include "engine/range_coder.h"
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -209,26 +211,7 @@ std::uint64_t Checksum(const std::string& bytes) {
     return hash;
 }
 
-constexpr const char* kMagic = "tarvo-othello weights 2";
-
-void PutNumber(std::string& out, std::uint32_t n) {
-    for (; n >= 0x80; n >>= 7) {
-        out.push_back(static_cast<char>((n & 0x7f) | 0x80));
-    }
-    out.push_back(static_cast<char>(n));
-}
-
-bool GetNumber(const std::string& in, std::size_t& at, std::uint32_t& n) {
-    n = 0;
-    for (int shift = 0; shift < 32 && at < in.size(); shift += 7) {
-        const auto byte = static_cast<unsigned char>(in[at++]);
-        n |= static_cast<std::uint32_t>(byte & 0x7f) << shift;
-        if ((byte & 0x80) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
+constexpr const char* kMagic = "tarvo-othello weights 3";
 
 } // namespace
 
@@ -302,7 +285,7 @@ int PatternWeights::Evaluate(const Position& p, bool network) const {
         return sum;
     }
     // 61 features of at most ±127 each cannot overflow a 16-bit sum, which
-    // lets a feature's eight numbers be added at once.
+    // lets a feature's numbers be added at once.
     std::array<std::int16_t, kUnits> units{};
     for (const int index : features) {
         const std::int8_t* e = embeddings_.data() + static_cast<std::size_t>(index) * kUnits;
@@ -321,61 +304,51 @@ int PatternWeights::Evaluate(const Position& p, bool network) const {
 
 namespace {
 
-std::uint32_t ZigZag(std::int32_t n) {
-    return n >= 0 ? static_cast<std::uint32_t>(n) * 2
-                  : static_cast<std::uint32_t>(-(n + 1)) * 2 + 1;
-}
-std::int64_t UnZigZag(std::uint32_t n) {
-    return (n & 1) != 0 ? -static_cast<std::int64_t>(n / 2) - 1 : static_cast<std::int64_t>(n / 2);
-}
-
-// Most weights are zero, for lines no game reaches: `values` are written as
-// a bit for each row of `width` of them, set for a row with any other than
-// zero, then those rows' values, each in 7-bit groups.
+// Most rows of weights are zero, for lines no game reaches: each row of
+// `width` values is coded as a bit, set for a row with any other than zero,
+// then that row's values. Each of `groups` runs of rows, and each column,
+// keeps models of its own, since their values differ in size.
 template <typename T>
-void PutValues(std::string& out, const std::vector<T>& values, std::size_t width) {
+void PutValues(RangeEncoder& out, const std::vector<T>& values, std::size_t width,
+               std::size_t groups) {
     const std::size_t rows = values.size() / width;
-    std::string bits((rows + 7) / 8, '\0');
-    std::string numbers;
+    std::vector<NumberModel> models(groups * width);
+    std::array<BitModel, 2> used{kEvenChance, kEvenChance};
+    bool previous = false;
     for (std::size_t row = 0; row < rows; ++row) {
         const auto first = values.begin() + static_cast<std::ptrdiff_t>(row * width);
-        if (std::any_of(first, first + static_cast<std::ptrdiff_t>(width),
-                        [](T v) { return v != 0; })) {
-            bits[row / 8] = static_cast<char>(bits[row / 8] | 1 << (row % 8));
-            std::for_each(first, first + static_cast<std::ptrdiff_t>(width),
-                          [&](T v) { PutNumber(numbers, ZigZag(v)); });
+        const bool any = std::any_of(first, first + static_cast<std::ptrdiff_t>(width),
+                                     [](T v) { return v != 0; });
+        out.PutBit(used[previous ? 1 : 0], any);
+        previous = any;
+        for (std::size_t i = 0; i < width && any; ++i) {
+            out.Put(models[row * groups / rows * width + i], first[static_cast<std::ptrdiff_t>(i)]);
         }
     }
-    out += bits + numbers;
 }
 
-// Reads what PutValues wrote, refusing anything it would not have written
-// or a value beyond ±`limit`.
+// Reads what PutValues wrote, refusing a row of zeros marked as used or a
+// value beyond ±`limit`.
 template <typename T>
-bool GetValues(const std::string& in, std::size_t& at, std::vector<T>& values, std::size_t width,
+bool GetValues(RangeDecoder& in, std::vector<T>& values, std::size_t width, std::size_t groups,
                std::int64_t limit) {
     const std::size_t rows = values.size() / width;
-    const std::size_t bytes = (rows + 7) / 8;
-    if (in.size() - at < bytes) {
-        return false;
-    }
-    const std::string bits = in.substr(at, bytes);
-    at += bytes;
-    for (std::size_t row = 0; row < bytes * 8; ++row) {
-        if ((static_cast<unsigned char>(bits[row / 8]) >> (row % 8) & 1) == 0) {
-            continue;
-        }
-        bool zero = true;
-        for (std::size_t i = row * width; i < (row + 1) * width && row < rows; ++i) {
-            std::uint32_t value = 0;
-            if (!GetNumber(in, at, value) || UnZigZag(value) > limit || UnZigZag(value) < -limit) {
+    std::vector<NumberModel> models(groups * width);
+    std::array<BitModel, 2> used{kEvenChance, kEvenChance};
+    bool previous = false;
+    for (std::size_t row = 0; row < rows; ++row) {
+        previous = in.GetBit(used[previous ? 1 : 0]);
+        bool zero = previous;
+        for (std::size_t i = 0; i < width && previous; ++i) {
+            const std::int64_t value = in.Get(models[row * groups / rows * width + i]);
+            if (value > limit || value < -limit) {
                 return false;
             }
-            values[i] = static_cast<T>(UnZigZag(value));
+            values[row * width + i] = static_cast<T>(value);
             zero = zero && value == 0;
         }
         if (zero) {
-            return false; // a row of zeros flagged, or a bit beyond the last row
+            return false;
         }
     }
     return true;
@@ -384,16 +357,18 @@ bool GetValues(const std::string& in, std::size_t& at, std::vector<T>& values, s
 } // namespace
 
 std::string PatternWeights::Serialize() const {
-    std::string body;
-    PutValues(body, weights_, 1);
-    PutValues(body, embeddings_, kUnits);
+    RangeEncoder coder;
+    PutValues(coder, weights_, 1, kPhases);
+    PutValues(coder, embeddings_, kUnits, 1);
+    NumberModel heads;
     for (const NetworkHead& head : heads_) {
         for (std::size_t u = 0; u < kUnits; ++u) {
-            PutNumber(body, ZigZag(head.bias[u]));
-            PutNumber(body, ZigZag(head.weight[u]));
+            coder.Put(heads, head.bias[u]);
+            coder.Put(heads, head.weight[u]);
         }
-        PutNumber(body, ZigZag(head.offset));
+        coder.Put(heads, head.offset);
     }
+    const std::string body = coder.Finish();
     std::ostringstream header;
     header << kMagic << '\n'
            << kPhases << ' ' << WeightsPerPhase() << ' ' << kUnits << ' ' << firstNetworkPhase_
@@ -433,22 +408,23 @@ std::optional<PatternWeights> PatternWeights::Read(const std::string& bytes, std
     if (networkPhases > 0) {
         result.AddNetwork(firstNetwork, firstNetwork + networkPhases - 1);
     }
-    std::size_t at = 0;
-    bool whole = GetValues(body, at, result.weights_, 1, 32767) &&
-                 GetValues(body, at, result.embeddings_, kUnits, 127);
+    RangeDecoder coder(body);
+    bool whole = GetValues(coder, result.weights_, 1, kPhases, 32767) &&
+                 GetValues(coder, result.embeddings_, kUnits, 1, 127);
+    NumberModel heads;
+    const auto get = [&](std::int32_t& value) {
+        const std::int64_t n = coder.Get(heads);
+        value = static_cast<std::int32_t>(n);
+        whole = whole && n == value;
+    };
     for (NetworkHead& head : result.heads_) {
-        for (std::size_t u = 0; u < kUnits && whole; ++u) {
-            std::uint32_t bias = 0;
-            std::uint32_t weight = 0;
-            whole = GetNumber(body, at, bias) && GetNumber(body, at, weight);
-            head.bias[u] = static_cast<std::int32_t>(UnZigZag(bias));
-            head.weight[u] = static_cast<std::int32_t>(UnZigZag(weight));
+        for (std::size_t u = 0; u < kUnits; ++u) {
+            get(head.bias[u]);
+            get(head.weight[u]);
         }
-        std::uint32_t offset = 0;
-        whole = whole && GetNumber(body, at, offset);
-        head.offset = static_cast<std::int32_t>(UnZigZag(offset));
+        get(head.offset);
     }
-    if (whole && at == body.size()) {
+    if (whole && coder.Whole()) {
         return result;
     }
     error = "the weights are damaged";
