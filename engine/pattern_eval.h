@@ -35,7 +35,7 @@ struct FeatureKind {
 // where the weights alone err most: every feature also picks kUnits numbers,
 // summed unit by unit over the position; a phase's head adds its bias to
 // each sum, keeps a 128th of a negative one, and weighs them.
-constexpr int kUnits = 8;
+constexpr int kUnits = 16;
 struct NetworkHead {
     std::array<std::int32_t, kUnits> bias{};
     std::array<std::int32_t, kUnits> weight{}; // 1/65536 evaluation unit per unit of a sum above 0
