@@ -26,8 +26,10 @@ inline void Adapt(BitModel& model, bool bit) {
 // How the numbers of one kind have been: their lengths and the bits after
 // their leading one.
 struct NumberModel {
-    static constexpr int kMaxLength = 33; // a zigzagged 32-bit number, plus one
-    std::array<BitModel, kMaxLength + 1> length;
+    // Lengths 0 to 32: a zigzagged 32-bit number, plus one, has at most 32
+    // bits after its leading one.
+    static constexpr int kMaxLength = 33;
+    std::array<BitModel, kMaxLength> length;
     std::array<std::array<BitModel, kMaxLength>, kMaxLength> bits;
     NumberModel();
 };
